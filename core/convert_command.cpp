@@ -1,0 +1,30 @@
+#include "core/convert_command.h"
+
+#include "core/conversion_table.h"
+#include "core/main_window_view.h"
+#include "runtime/message_box.h"
+#include "runtime/number_text.h"
+
+namespace tessaly {
+
+void ConvertCommand(MainWindowView &view, MessageBox &messageBox)
+{
+    if (view.check1Value() == CheckValue::Unticked) {
+        messageBox.show(std::string(disclaimerPrompt));
+        return;
+    }
+
+    // Cleared before the lookup, so a failed conversion never leaves an earlier result standing
+    // as though it belonged to the new input.
+    view.setLabel1Caption({});
+    const ConversionRule *rule = FindRule(view.combo1Text());
+    if (rule == nullptr)
+        return;
+
+    const auto x = parseNumber(view.text1Text());
+    if (!x)
+        return;
+    view.setLabel1Caption(Render(*rule, Evaluate(*rule, *x)));
+}
+
+} // namespace tessaly

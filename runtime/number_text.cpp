@@ -1,0 +1,168 @@
+#include "runtime/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace tessaly {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && isDigit(text[pos]))
+        ++pos;
+    return pos;
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Decimal exponent of the leading significant digit of an unsigned decimal that the grammar has
+// already accepted, saturated far outside the double range. Only its sign is needed: it tells an
+// overflow from an underflow when the exact value does not fit.
+long long leadingExponent(std::string_view digits)
+{
+    constexpr long long saturation = 1'000'000'000;
+    const std::size_t expMark = digits.find_first_of("eE");
+    const std::string_view mantissa = digits.substr(0, expMark);
+
+    long long exponent = 0;
+    if (expMark != std::string_view::npos) {
+        std::string_view exp = digits.substr(expMark + 1);
+        bool negative = false;
+        if (exp.front() == '+' || exp.front() == '-') {
+            negative = exp.front() == '-';
+            exp.remove_prefix(1);
+        }
+        for (char c : exp)
+            exponent = std::min(saturation, exponent * 10 + (c - '0'));
+        if (negative)
+            exponent = -exponent;
+    }
+
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_not_of("0.");
+    if (firstSignificant == std::string_view::npos)
+        return 0;
+    if (firstSignificant < point)
+        return exponent + static_cast<long long>(point - firstSignificant) - 1;
+    return exponent - static_cast<long long>(firstSignificant - point);
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    text = trimBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+
+    std::size_t pos = skipDigits(text, 0);
+    std::size_t digitCount = pos;
+    if (pos < text.size() && text[pos] == '.') {
+        const std::size_t fractionStart = pos + 1;
+        pos = skipDigits(text, fractionStart);
+        digitCount += pos - fractionStart;
+    }
+    if (digitCount == 0)
+        return std::nullopt;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t expStart = pos + 1;
+        if (expStart < text.size() && (text[expStart] == '+' || text[expStart] == '-'))
+            ++expStart;
+        pos = skipDigits(text, expStart);
+        if (pos == expStart)
+            return std::nullopt;
+    }
+    if (pos != text.size())
+        return std::nullopt;
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        value = leadingExponent(text) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+std::string formatNumber(double value)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "Infinity" : "-Infinity";
+    if (value == 0.0)
+        return "0";
+
+    // "d.dddddddddddddde+XX": the 15 significant digits and the exponent of the rounded value,
+    // so 999999999999999.5 already arrives as 1e+15 and takes the scientific form.
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+        std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer.data(), result.ptr);
+    const std::size_t expMark = scientific.find('e');
+
+    std::string digits;
+    digits += scientific[0];
+    digits.append(scientific.substr(2, expMark - 2));
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    int exponent = 0;
+    const std::string_view expText = scientific.substr(expMark + 2);
+    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
+    if (scientific[expMark + 1] == '-')
+        exponent = -exponent;
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent >= -5 && exponent <= 14) {
+        if (exponent < 0) {
+            text += "0.";
+            text.append(static_cast<std::size_t>(-exponent - 1), '0');
+            text += digits;
+        } else {
+            const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= integerDigits) {
+                text += digits;
+                text.append(integerDigits - digits.size(), '0');
+            } else {
+                text.append(digits, 0, integerDigits);
+                text += '.';
+                text.append(digits, integerDigits);
+            }
+        }
+        return text;
+    }
+
+    text += digits[0];
+    if (digits.size() > 1) {
+        text += '.';
+        text.append(digits, 1);
+    }
+    text += exponent < 0 ? "E-" : "E+";
+    if (std::abs(exponent) < 10)
+        text += '0';
+    text += std::to_string(std::abs(exponent));
+    return text;
+}
+
+} // namespace tessaly

@@ -1,0 +1,27 @@
+#ifndef TESSALY_RUNTIME_TEXT_H
+#define TESSALY_RUNTIME_TEXT_H
+
+#include <string>
+#include <string_view>
+
+namespace tessaly {
+
+// Texts are UTF-8. Two texts are the same only when they match byte for byte: no trimming,
+// no case folding, no Unicode normalisation.
+[[nodiscard]] inline bool sameText(std::string_view left, std::string_view right)
+{
+    return left == right;
+}
+
+// The left text followed by the right one.
+[[nodiscard]] inline std::string joinText(std::string_view left, std::string_view right)
+{
+    std::string joined;
+    joined.reserve(left.size() + right.size());
+    joined.append(left).append(right);
+    return joined;
+}
+
+} // namespace tessaly
+
+#endif

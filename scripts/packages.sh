@@ -1,0 +1,29 @@
+# Sourced by the set-up scripts: installs the Debian packages that are missing, with a single
+# apt-get update before the first install.
+
+need_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    echo "Installing: ${missing[*]}"
+    if [ -z "${TESSALY_APT_UPDATED:-}" ]; then
+        $sudo apt-get update
+        TESSALY_APT_UPDATED=1
+    fi
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building the program takes.
+build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
+# What the tests take on top of that.
+test_packages=(libgtest-dev)

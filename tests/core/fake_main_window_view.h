@@ -1,0 +1,67 @@
+#ifndef TESSALY_TESTS_CORE_FAKE_MAIN_WINDOW_VIEW_H
+#define TESSALY_TESTS_CORE_FAKE_MAIN_WINDOW_VIEW_H
+
+#include "core/main_window_view.h"
+#include "runtime/message_box.h"
+
+#include <string>
+#include <vector>
+
+namespace tessaly {
+
+// A main window without a window: holds the control values and records every call in order.
+class FakeMainWindowView : public MainWindowView
+{
+public:
+    Category selected = Category::Length;
+    CheckValue check = CheckValue::Ticked;
+    std::vector<std::string> items;
+    std::string comboText;
+    std::string inputText;
+    std::string caption;
+    mutable std::vector<std::string> calls;
+
+    bool isOptionSelected(Category category) const override
+    {
+        calls.emplace_back("isOptionSelected");
+        return category == selected;
+    }
+    CheckValue check1Value() const override
+    {
+        calls.emplace_back("check1Value");
+        return check;
+    }
+    void combo1Clear() override
+    {
+        calls.emplace_back("combo1Clear");
+        items.clear();
+    }
+    void combo1AddItem(const std::string &item) override { items.push_back(item); }
+    std::string combo1Text() const override
+    {
+        calls.emplace_back("combo1Text");
+        return comboText;
+    }
+    std::string text1Text() const override
+    {
+        calls.emplace_back("text1Text");
+        return inputText;
+    }
+    void setLabel1Caption(const std::string &text) override
+    {
+        calls.push_back("setLabel1Caption:" + text);
+        caption = text;
+    }
+};
+
+class RecordingMessageBox : public MessageBox
+{
+public:
+    std::vector<std::string> prompts;
+
+    void show(const std::string &prompt) override { prompts.push_back(prompt); }
+};
+
+} // namespace tessaly
+
+#endif
