@@ -1,0 +1,222 @@
+#include "form1_fixture.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace tessaly {
+namespace {
+
+using Form1Test = Form1Fixture;
+
+TEST_F(Form1Test, FirstShowIsEmptyAndConvertOnlyAsksForTheDisclaimer)
+{
+    EXPECT_EQ(form_->windowTitle(), "Tessaly");
+    EXPECT_EQ(form_->size(), QSize(299, 251));
+    EXPECT_TRUE(option(1)->isChecked());
+    EXPECT_FALSE(option(2)->isChecked());
+    EXPECT_FALSE(option(3)->isChecked());
+    EXPECT_TRUE(text1()->text().isEmpty());
+    EXPECT_TRUE(combo1()->currentText().isEmpty());
+    EXPECT_EQ(combo1()->count(), 0);
+    EXPECT_TRUE(label1()->text().isEmpty());
+    EXPECT_EQ(check1()->checkState(), Qt::Unchecked);
+
+    click(command1());
+    EXPECT_EQ(messages_.prompts, std::vector<std::string>{"Please Read and Check the Disclaimer"});
+    EXPECT_TRUE(label1()->text().isEmpty());
+    EXPECT_EQ(combo1()->count(), 0);
+}
+
+TEST_F(Form1Test, ControlsSitWhereTheyWereDrawnAndStayOnResize)
+{
+    const std::vector<std::pair<const char *, QRect>> layout{{"Frame1", {16, 16, 121, 145}},
+        {"Option1", {16, 24, 57, 33}}, {"Option2", {16, 64, 65, 33}},
+        {"Option3", {16, 104, 89, 25}}, {"Text1", {144, 24, 105, 29}},
+        {"Label2", {256, 24, 33, 25}}, {"Command1", {160, 64, 81, 57}},
+        {"Label1", {160, 128, 121, 41}}, {"Combo1", {24, 184, 209, 21}},
+        {"Label3", {248, 184, 41, 25}}, {"Label4", {184, 216, 113, 25}},
+        {"Command2", {16, 216, 73, 25}}, {"Label5", {112, 216, 57, 25}},
+        {"Check1", {96, 216, 17, 17}}};
+    form_->resize(500, 400);
+    for (const auto &[name, geometry] : layout)
+        EXPECT_EQ(child<QWidget>(name)->geometry(), geometry) << name;
+
+    for (QWidget *large : {static_cast<QWidget *>(text1()), static_cast<QWidget *>(label1())}) {
+        const QFontInfo info(large->font());
+        EXPECT_EQ(info.pointSize(), 12) << large->objectName().toStdString();
+        EXPECT_EQ(info.weight(), QFont::Normal);
+        EXPECT_FALSE(info.fixedPitch());
+    }
+    EXPECT_LT(QFontInfo(command1()->font()).pointSizeF(), 9.0);
+}
+
+// Every caption is whole at the font actually resolved on this machine.
+TEST_F(Form1Test, EveryCaptionFits)
+{
+    for (auto *button : form_->findChildren<QPushButton *>()) {
+        const QFontMetrics metrics(button->font());
+        const int margins
+            = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+            + 2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        EXPECT_LE(metrics.horizontalAdvance(button->text()) + margins, button->width())
+            << button->text().toStdString();
+        EXPECT_LE(metrics.height(), button->height()) << button->text().toStdString();
+    }
+    for (auto *option : form_->findChildren<QRadioButton *>()) {
+        EXPECT_LE(option->sizeHint().width(), option->width()) << option->text().toStdString();
+        EXPECT_LE(option->sizeHint().height(), option->height()) << option->text().toStdString();
+    }
+    auto *frame = child<QGroupBox>("Frame1");
+    EXPECT_LT(QFontMetrics(frame->font()).horizontalAdvance(frame->title()), frame->width());
+
+    for (auto *label : form_->findChildren<QLabel *>()) {
+        const QFontMetrics metrics(label->font());
+        for (const QString &word : label->text().split(' ', Qt::SkipEmptyParts))
+            EXPECT_LE(metrics.horizontalAdvance(word), label->width()) << word.toStdString();
+        EXPECT_LE(label->heightForWidth(label->width()), label->height())
+            << label->objectName().toStdString();
+    }
+    auto *version = child<QLabel>("Label3");
+    EXPECT_GT(version->heightForWidth(version->width()), QFontMetrics(version->font()).height());
+
+    // The longest result there is, at 12 points, breaks inside the number and still fits.
+    label1()->setText(QStringLiteral("-1.23456789012346E+308"));
+    label1()->document()->setTextWidth(label1()->viewport()->width());
+    EXPECT_LE(label1()->document()->size().height(), label1()->viewport()->height());
+    EXPECT_LE(label1()->document()->idealWidth(), label1()->viewport()->width());
+}
+
+TEST_F(Form1Test, OpeningTheListFillsItWithTheSelectedCategory)
+{
+    openList();
+    ASSERT_EQ(combo1()->count(), 56);
+    EXPECT_EQ(combo1()->itemText(0), "Centimeters to Foots");
+    openList();
+    EXPECT_EQ(combo1()->count(), 56);
+
+    click(option(3));
+    EXPECT_EQ(combo1()->count(), 56);
+    openList();
+    ASSERT_EQ(combo1()->count(), 6);
+    EXPECT_EQ(combo1()->itemText(5), "Kelvin to Fahrenheit");
+
+    click(option(2));
+    QTest::keyClick(combo1(), Qt::Key_Down, Qt::AltModifier);
+    combo1()->hidePopup();
+    ASSERT_EQ(combo1()->count(), 30);
+    EXPECT_EQ(combo1()->itemText(29), "Tons to Pounds");
+}
+
+TEST_F(Form1Test, ConvertsATypedPairExactlyAsTyped)
+{
+    QTest::keyClicks(combo1()->lineEdit(), "Kelvin to Celsius");
+    QTest::keyClick(combo1()->lineEdit(), Qt::Key_Return);
+    QTest::keyClicks(text1(), "300");
+    click(check1());
+    click(command1());
+    EXPECT_EQ(label1()->text(), "27");
+    EXPECT_EQ(combo1()->count(), 0);
+
+    // Opening the list (of the length pairs) keeps what was typed.
+    openList();
+    EXPECT_EQ(combo1()->currentText(), "Kelvin to Celsius");
+    click(command1());
+    EXPECT_EQ(label1()->text(), "27");
+
+    // Nothing completes a partial or differently cased text.
+    combo1()->clearEditText();
+    QTest::keyClicks(combo1()->lineEdit(), "centimeters to f");
+    EXPECT_EQ(combo1()->currentText(), "centimeters to f");
+    click(command1());
+    EXPECT_TRUE(label1()->text().isEmpty());
+    EXPECT_TRUE(messages_.prompts.empty());
+}
+
+TEST_F(Form1Test, ConvertsAPairChosenFromTheList)
+{
+    click(option(2));
+    QTest::keyClick(combo1(), Qt::Key_F4);
+    QAbstractItemView *list = combo1()->view();
+    const QModelIndex item = list->model()->index(combo1()->findText("Pounds to Kilograms"), 0);
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    EXPECT_EQ(combo1()->currentText(), "Pounds to Kilograms");
+
+    QTest::keyClicks(text1(), "2.5");
+    click(check1());
+    click(command1());
+    EXPECT_EQ(label1()->text(), "1.133980925");
+
+    // Unticking keeps the result on show while the message explains why nothing happened.
+    click(check1());
+    text1()->setText(QStringLiteral("4"));
+    click(command1());
+    EXPECT_EQ(label1()->text(), "1.133980925");
+    EXPECT_EQ(messages_.prompts.size(), 1u);
+}
+
+TEST_F(Form1Test, EnterAndEscapePressNoButton)
+{
+    for (QWidget *target : {static_cast<QWidget *>(command1()), static_cast<QWidget *>(command2()),
+             static_cast<QWidget *>(text1())}) {
+        for (auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(target, key);
+    }
+    EXPECT_TRUE(messages_.prompts.empty());
+    EXPECT_EQ(form_->form2(), nullptr);
+    EXPECT_TRUE(form_->isVisible());
+}
+
+TEST_F(Form1Test, KeyboardAloneReachesAndWorksEveryControl)
+{
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    option(1)->setFocus();
+    std::vector<std::string> order;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(order,
+        (std::vector<std::string>{"Command1", "Text1", "Combo1", "Command2", "Check1", "Option1"}));
+
+    QTest::keyClick(option(1), Qt::Key_Down);
+    EXPECT_TRUE(option(2)->isChecked());
+    QTest::keyClick(check1(), Qt::Key_Space);
+    EXPECT_TRUE(check1()->isChecked());
+    QTest::keyClicks(combo1(), "Grams to Kilograms");
+    QTest::keyClicks(text1(), "1500");
+    QTest::keyClick(command1(), Qt::Key_Space);
+    EXPECT_EQ(label1()->text(), "1.5");
+}
+
+TEST_F(Form1Test, ScreenReadersCanNameEveryControl)
+{
+    const auto name = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(option(1)), "Length");
+    EXPECT_EQ(name(option(3)), "Temperature");
+    EXPECT_EQ(name(command1()), "Convert");
+    EXPECT_EQ(name(command2()), "Disclaimer");
+    EXPECT_EQ(name(text1()), "Value");
+    EXPECT_EQ(name(combo1()), "Conversion");
+    EXPECT_EQ(name(check1()), "I Accept Disclaimer");
+
+    combo1()->setEditText(QStringLiteral("Celsius to Fahrenheit"));
+    text1()->setText(QStringLiteral("100"));
+    click(check1());
+    click(command1());
+    QAccessibleInterface *result = QAccessible::queryAccessibleInterface(label1());
+    EXPECT_EQ(result->role(), QAccessible::StaticText);
+    EXPECT_EQ(result->text(QAccessible::Name), "212");
+    EXPECT_EQ(result->text(QAccessible::Description), "Result");
+}
+
+} // namespace
+} // namespace tessaly

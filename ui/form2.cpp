@@ -1,0 +1,35 @@
+#include "ui/form2.h"
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace tessaly {
+
+Form2::Form2(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(tr("Disclaimer"));
+    setFont(windowFont());
+
+    Label1 = new QLabel(tr("This is Freeware, by accepting the disclaimer you agree that i am not "
+                           "responsible for any problems you may have using this freeware, "
+                           "including possible calculation mistakes."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setGeometry(twips(240, 240, 4215, 2535));
+
+    // The label box runs past the bottom of the window; only a font that needs more lines than
+    // the window shows makes the window taller, just enough for the last line.
+    const QRect client = twips(0, 0, 4680, 1260);
+    const int textBottom = Label1->y() + Label1->heightForWidth(Label1->width());
+    resize(client.width(), std::max(client.height(), textBottom));
+}
+
+} // namespace tessaly
