@@ -26,4 +26,4 @@ need_packages() {
 # What building the program takes.
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 # What the tests take on top of that.
-test_packages=(libgtest-dev)
+test_packages=(libgtest-dev desktop-file-utils appstream dpkg-dev xvfb x11-utils)

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 namespace tessaly {
@@ -9,11 +10,12 @@ void describeApplication()
 {
     // Only the name is set: a display name of its own would be appended to every window title.
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSALY_DISPLAY_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
 
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tessaly-%1.png").arg(size), QSize(size, size));
+    for (const QString &file : QDir(QStringLiteral(":/icons")).entryList(QDir::Files))
+        icon.addFile(QStringLiteral(":/icons/") + file);
     QApplication::setWindowIcon(icon);
 }
 

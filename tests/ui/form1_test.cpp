@@ -18,6 +18,7 @@ TEST_F(Form1Test, FirstShowIsEmptyAndConvertOnlyAsksForTheDisclaimer)
     EXPECT_EQ(form_->windowTitle(), "Tessaly");
     EXPECT_EQ(QApplication::applicationDisplayName(), "Tessaly");
     EXPECT_EQ(QApplication::applicationVersion(), "1.00");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.tessaly.Tessaly");
     EXPECT_FALSE(form_->windowIcon().pixmap(32).isNull());
     EXPECT_EQ(form_->size(), QSize(299, 251));
     EXPECT_TRUE(option(1)->isChecked());

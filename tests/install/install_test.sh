@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root, checks that a desktop finds everything it needs there,
+# and starts the installed program on a private X server until its main window is up.
+# Usage: install_test.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1
+app_id=$2
+root=$(mktemp -d)
+xvfb=""
+program=""
+cleanup() {
+    [ -n "$program" ] && kill "$program" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$root"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+
+share="$root/usr/share"
+expected=(
+    "$root/usr/bin/tessaly"
+    "$share/applications/$app_id.desktop"
+    "$share/metainfo/$app_id.metainfo.xml"
+    "$share/icons/hicolor/scalable/apps/$app_id.svg"
+)
+for size in 16 24 32 48 64 128 256; do
+    expected+=("$share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+for file in "${expected[@]}"; do
+    [ -s "$file" ] || fail "not installed: ${file#"$root"}"
+done
+[ -x "$root/usr/bin/tessaly" ] || fail "the program is not executable"
+
+desktop-file-validate "$share/applications/$app_id.desktop"
+appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
+grep -qx "Icon=$app_id" "$share/applications/$app_id.desktop" || fail "desktop entry names another icon"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+    "$share/metainfo/$app_id.metainfo.xml" || fail "metadata launches another desktop entry"
+
+# A private X server on a display number it picks itself.
+exec 3< <(Xvfb -displayfd 1 -screen 0 640x480x24 -nolisten tcp 2>/dev/null & echo "pid $!")
+read -r -u 3 _ xvfb
+read -r -u 3 display
+export DISPLAY=":$display"
+
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+"$root/usr/bin/tessaly" >/dev/null 2>&1 &
+program=$!
+window=""
+for _ in $(seq 100); do
+    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Tessaly": \("tessaly" "Tessaly"\)/ {print $1; exit}')
+    [ -n "$window" ] && break
+    kill -0 "$program" 2>/dev/null || fail "the installed program exited"
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no main window within 10 s"
+
+title=$(xprop -id "$window" WM_NAME)
+class=$(xprop -id "$window" WM_CLASS)
+icon=$(xprop -id "$window" _NET_WM_ICON | head -n 2)
+[ "$title" = 'WM_NAME(STRING) = "Tessaly"' ] || fail "title: $title"
+[ "$class" = 'WM_CLASS(STRING) = "tessaly", "Tessaly"' ] || fail "class: $class"
+echo "$icon" | grep -q 'Icon (' || fail "no window icon: $icon"
+echo "installed program shows its main window $window: title, class and icon as expected"
