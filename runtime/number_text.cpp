@@ -125,13 +125,19 @@ std::string formatNumber(double value)
     std::string digits;
     digits += scientific[0];
     digits.append(scientific.substr(2, expMark - 2));
-    digits.erase(digits.find_last_not_of('0') + 1);
 
     int exponent = 0;
     const std::string_view expText = scientific.substr(expMark + 2);
     std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
     if (scientific[expMark + 1] == '-')
         exponent = -exponent;
+
+    // The very largest doubles round up to 1.79769313486232E+308, a number beyond the double
+    // range that would read back as infinity; they are written one unit lower instead.
+    constexpr std::string_view largestFiniteDigits = "179769313486231";
+    if (exponent == 308 && digits > largestFiniteDigits)
+        digits = largestFiniteDigits;
+    digits.erase(digits.find_last_not_of('0') + 1);
 
     std::string text = value < 0 ? "-" : "";
     if (exponent >= -5 && exponent <= 14) {
