@@ -2,6 +2,7 @@
 
 #include "core/pair_label.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tessaly {
@@ -127,11 +128,9 @@ std::span<const ConversionRule> ConversionTable()
 
 const ConversionRule *FindRule(std::string_view text)
 {
-    for (const ConversionRule &rule : rules) {
-        if (isPairLabel(text, rule.source, rule.target))
-            return &rule;
-    }
-    return nullptr;
+    const auto *found = std::find_if(rules.begin(), rules.end(),
+        [text](const ConversionRule &rule) { return isPairLabel(text, rule.source, rule.target); });
+    return found == rules.end() ? nullptr : found;
 }
 
 } // namespace tessaly

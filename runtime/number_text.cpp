@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace tessaly {
 
@@ -35,9 +36,10 @@ std::string_view trimBlanks(std::string_view text)
 // Decimal exponent of the leading significant digit of an unsigned decimal that the grammar has
 // already accepted, saturated far outside the double range. Only its sign is needed: it tells an
 // overflow from an underflow when the exact value does not fit.
+constexpr long long exponentSaturation = 1'000'000'000;
+
 long long leadingExponent(std::string_view digits)
 {
-    constexpr long long saturation = 1'000'000'000;
     const std::size_t expMark = digits.find_first_of("eE");
     const std::string_view mantissa = digits.substr(0, expMark);
 
@@ -49,8 +51,9 @@ long long leadingExponent(std::string_view digits)
             negative = exp.front() == '-';
             exp.remove_prefix(1);
         }
-        for (char c : exp)
-            exponent = std::min(saturation, exponent * 10 + (c - '0'));
+        exponent = std::accumulate(exp.begin(), exp.end(), 0LL, [](long long sum, char digit) {
+            return std::min(exponentSaturation, sum * 10 + (digit - '0'));
+        });
         if (negative)
             exponent = -exponent;
     }

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Builds Tessaly with its tests and runs them all headless; installs what a fresh Debian 12 lacks.
+# Builds Tessaly and runs every check headless: the test suite (with memcheck, static analysis and
+# the install and package checks), the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded run of each fuzz target. Installs what a fresh
+# Debian 12 lacks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 need_packages "${build_packages[@]}" "${test_packages[@]}"
-cmake --preset default
-cmake --build --preset default
-ctest --preset default
+for preset in default asan fuzz; do
+    echo "== $preset"
+    cmake --preset "$preset"
+    cmake --build --preset "$preset"
+    ctest --preset "$preset"
+done

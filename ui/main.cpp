@@ -9,5 +9,5 @@ int main(int argc, char *argv[])
     tessaly::describeApplication();
     tessaly::Form1 window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "ui/pair_combo_box.h"
 #include "ui/result_label.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace tessaly {
@@ -49,6 +51,13 @@ protected:
     }
 
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    static long disclaimerWindows()
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.begin(), windows.end(),
+            [](const QWidget *window) { return window->objectName() == "Form2"; });
+    }
 
     // Opens the pair list with F4, as a keyboard user would, and closes it again.
     void openList()

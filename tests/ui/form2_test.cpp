@@ -9,14 +9,6 @@ namespace {
 
 using Form2Test = Form1Fixture;
 
-int disclaimerWindows()
-{
-    int count = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        count += window->objectName() == "Form2" ? 1 : 0;
-    return count;
-}
-
 TEST_F(Form2Test, ShowsTheOneDisclaimerWindowWithItsWholeText)
 {
     click(command2());

@@ -15,7 +15,9 @@ TEST(QtMessageBoxTest, IsModalWithTheTitlePromptAndOneOkButton)
 {
     QWidget owner;
     owner.show();
-    QString title, text, okName;
+    QString title;
+    QString text;
+    QString okName;
     QMessageBox::Icon icon = QMessageBox::Warning;
     qsizetype buttons = 0;
     bool modal = false;
