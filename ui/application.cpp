@@ -1,8 +1,10 @@
 #include "ui/application.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 
 namespace tessaly {
 
@@ -13,9 +15,15 @@ void describeApplication()
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_DISPLAY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
 
+    // The window icon is compiled in as raw pixels: decoding pictures, and the plugin look-ups
+    // that go with it, would cost start-up a millisecond. It carries only the sizes a title bar
+    // or a task switcher shows.
     QIcon icon;
-    for (const QString &file : QDir(QStringLiteral(":/icons")).entryList(QDir::Files))
-        icon.addFile(QStringLiteral(":/icons/") + file);
+    for (int size : {16, 24, 32, 48, 64}) {
+        const QResource pixels(QStringLiteral(":/icons/tessaly-%1.bgra").arg(size));
+        const QImage image(pixels.data(), size, size, QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
     QApplication::setWindowIcon(icon);
 }
 
