@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -155,6 +156,11 @@ TEST_F(Form1Test, ConvertsAPairChosenFromTheList)
     click(check1());
     click(command1());
     EXPECT_EQ(label1()->text(), "1.133980925");
+
+    // The result can be selected and copied as it stands.
+    label1()->selectAll();
+    label1()->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), "1.133980925");
 
     // Unticking keeps the result on show while the message explains why nothing happened.
     click(check1());

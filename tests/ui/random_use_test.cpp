@@ -75,7 +75,7 @@ protected:
             QString::fromUtf8("א"), QString::fromUtf8("\u0301"), QString::fromUtf8("\u00a0"),
             QString::fromUtf8("\ufeff"), QString::fromUtf8("１")};
         const int roll = below(100);
-        const int length = roll < 80 ? below(12) : roll < 98 ? below(200) : below(3000);
+        const int length = roll < 80 ? below(12) : roll < 99 ? below(200) : below(3000);
         QString text;
         for (int i = 0; i < length; ++i)
             text += pieces[below(static_cast<int>(pieces.size()))];
