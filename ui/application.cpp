@@ -1,10 +1,13 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
+
+#include <cmath>
 
 namespace tessaly {
 
@@ -15,13 +18,15 @@ void describeApplication()
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_DISPLAY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
 
-    // The window icon is compiled in as raw pixels: decoding pictures, and the plugin look-ups
-    // that go with it, would cost start-up a millisecond. It carries only the sizes a title bar
-    // or a task switcher shows.
+    // The window icon is compiled in as raw square pictures, 4 bytes a pixel: decoding image
+    // files, and the plugin look-ups that go with it, would cost start-up a millisecond.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        const QResource pixels(QStringLiteral(":/icons/tessaly-%1.bgra").arg(size));
-        const QImage image(pixels.data(), size, size, QImage::Format_ARGB32);
+    const QString folder = QStringLiteral(":/icons/");
+    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+        const QResource pixels(folder + name);
+        const auto side
+            = static_cast<int>(std::lround(std::sqrt(static_cast<double>(pixels.size()) / 4.0)));
+        const QImage image(pixels.data(), side, side, QImage::Format_ARGB32);
         icon.addPixmap(QPixmap::fromImage(image));
     }
     QApplication::setWindowIcon(icon);
