@@ -10,7 +10,7 @@ source scripts/packages.sh
 need_packages "${build_packages[@]}" "${test_packages[@]}"
 for preset in default asan fuzz; do
     echo "== $preset"
-    cmake --preset "$preset"
+    cmake --preset "$preset" -DTESSALY_ALL_CHECKS=ON
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
