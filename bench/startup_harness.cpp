@@ -5,6 +5,8 @@
 // "Disclaimer" button to the mapping of the disclaimer window, twice, for the first program.
 //
 // Usage: startup_harness [--runs N] [--warmup N] [--disclaimer] NAME=PROGRAM [NAME=PROGRAM ...]
+#include "ui/form1_layout.h"
+
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -29,6 +31,7 @@
 
 namespace {
 
+using namespace tessaly;
 using Clock = std::chrono::steady_clock;
 
 struct Program
@@ -279,7 +282,9 @@ Run measure(Display &display, const Program &program, Disclaimer *disclaimer)
 
     if (disclaimer != nullptr) {
         for (int time = 0; time < 2; ++time) {
-            display.click(*window, 52, 228);
+            const Pixels button = form1::inWindow(form1::Command2);
+            display.click(*window, static_cast<int16_t>(button.x + button.width / 2),
+                static_cast<int16_t>(button.y + button.height / 2));
             usleep(50'000);
             const auto clicked = Clock::now();
             display.release();

@@ -3,12 +3,12 @@
 #include "core/convert_command.h"
 #include "core/list_refill.h"
 #include "ui/fonts.h"
+#include "ui/form1_layout.h"
 #include "ui/form1_view.h"
 #include "ui/form2.h"
 #include "ui/pair_combo_box.h"
 #include "ui/qt_message_box.h"
 #include "ui/result_label.h"
-#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,35 +18,44 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <type_traits>
+
 namespace tessaly {
 
 namespace {
 
-template <typename Widget, typename... Args>
-Widget *place(QWidget *parent, const char *name, const QRect &geometry, Args &&...args)
+QRect toQRect(const Twips &twips)
 {
-    auto *widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
+    const Pixels pixels = toPixels(twips);
+    return {pixels.x, pixels.y, pixels.width, pixels.height};
+}
+
+QString captionOf(const form1::Control &control)
+{
+    return QString::fromUtf8(
+        control.caption.data(), static_cast<qsizetype>(control.caption.size()));
+}
+
+template <typename Widget> Widget *place(QWidget *parent, const form1::Control &control)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(
+        QLatin1String(control.name.data(), static_cast<qsizetype>(control.name.size())));
+    widget->setGeometry(toQRect(control.rect));
+    if constexpr (std::is_base_of_v<QAbstractButton, Widget> || std::is_same_v<QLabel, Widget>)
+        widget->setText(captionOf(control));
+    if constexpr (std::is_same_v<QGroupBox, Widget>)
+        widget->setTitle(captionOf(control));
+    if constexpr (std::is_same_v<QLabel, Widget>) {
+        widget->setWordWrap(true);
+        widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    if constexpr (std::is_same_v<QPushButton, Widget>) {
+        // Enter and Esc press neither button.
+        widget->setAutoDefault(false);
+        widget->setDefault(false);
+    }
     return widget;
-}
-
-QLabel *placeLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
-{
-    auto *label = place<QLabel>(parent, name, geometry, text);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton *placeButton(
-    QWidget *parent, const char *name, const QRect &geometry, const QString &text)
-{
-    auto *button = place<QPushButton>(parent, name, geometry, text);
-    // Enter and Esc press neither button.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
 }
 
 } // namespace
@@ -57,32 +66,31 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Tessaly"));
     setFont(windowFont());
-    resize(twips(0, 0, 4485, 3765).size());
+    resize(toQRect(form1::clientArea).size());
 
-    Frame1 = place<QGroupBox>(this, "Frame1", twips(240, 240, 1815, 2175), tr("Type of Units"));
-    Option1 = place<QRadioButton>(Frame1, "Option1", twips(240, 360, 855, 495), tr("Length"));
-    Option2 = place<QRadioButton>(Frame1, "Option2", twips(240, 960, 975, 495), tr("Mass"));
-    Option3
-        = place<QRadioButton>(Frame1, "Option3", twips(240, 1560, 1335, 375), tr("Temperature"));
+    Frame1 = place<QGroupBox>(this, form1::Frame1);
+    Option1 = place<QRadioButton>(Frame1, form1::Option1);
+    Option2 = place<QRadioButton>(Frame1, form1::Option2);
+    Option3 = place<QRadioButton>(Frame1, form1::Option3);
     Option1->setChecked(true);
 
-    Text1 = place<QLineEdit>(this, "Text1", twips(2160, 360, 1575, 435));
+    Text1 = place<QLineEdit>(this, form1::Text1);
     Text1->setFont(largeFont());
     Text1->setAccessibleName(tr("Value"));
-    Label2 = placeLabel(this, "Label2", twips(3840, 360, 495, 375), QString());
-    Command1 = placeButton(this, "Command1", twips(2400, 960, 1215, 855), tr("Convert"));
-    Label1 = place<ResultLabel>(this, "Label1", twips(2400, 1920, 1815, 615));
+    Label2 = place<QLabel>(this, form1::Label2);
+    Command1 = place<QPushButton>(this, form1::Command1);
+    Label1 = place<ResultLabel>(this, form1::Label1);
     Label1->setFont(largeFont());
     Label1->setAccessibleDescription(tr("Result"));
-    Combo1 = place<PairComboBox>(this, "Combo1", twips(360, 2760, 3135, 315));
+    Combo1 = place<PairComboBox>(this, form1::Combo1);
     Combo1->setAccessibleName(tr("Conversion"));
-    Label3 = placeLabel(this, "Label3", twips(3720, 2760, 615, 375), tr("Version      1.0"));
-    Label4 = placeLabel(this, "Label4", twips(2760, 3240, 1695, 375), tr("tessaly@example.org"));
-    Command2 = placeButton(this, "Command2", twips(240, 3240, 1095, 375), tr("Disclaimer"));
-    Label5 = placeLabel(this, "Label5", twips(1680, 3240, 855, 375), tr("I Accept Disclaimer"));
-    // Only the box shows; Label5 beside it is its caption for the eye, this name for the ear.
-    Check1 = place<QCheckBox>(this, "Check1", twips(1440, 3240, 255, 255));
-    Check1->setAccessibleName(tr("I Accept Disclaimer"));
+    Label3 = place<QLabel>(this, form1::Label3);
+    Label4 = place<QLabel>(this, form1::Label4);
+    Command2 = place<QPushButton>(this, form1::Command2);
+    Label5 = place<QLabel>(this, form1::Label5);
+    // Label5 is the box's caption for the eye; this name is its caption for the ear.
+    Check1 = place<QCheckBox>(this, form1::Check1);
+    Check1->setAccessibleName(Label5->text());
 
     setTabOrder(Option3, Option2);
     setTabOrder(Option2, Option1);

@@ -9,6 +9,16 @@
 
 namespace tessaly {
 
+namespace {
+
+QRect toQRect(const Twips &twips)
+{
+    const Pixels pixels = toPixels(twips);
+    return {pixels.x, pixels.y, pixels.width, pixels.height};
+}
+
+} // namespace
+
 Form2::Form2(QWidget *parent)
     : QWidget(parent)
 {
@@ -23,11 +33,11 @@ Form2::Form2(QWidget *parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(twips(240, 240, 4215, 2535));
+    Label1->setGeometry(toQRect({240, 240, 4215, 2535}));
 
     // The label box runs past the bottom of the window; only a font that needs more lines than
     // the window shows makes the window taller, just enough for the last line.
-    const QRect client = twips(0, 0, 4680, 1260);
+    const QRect client = toQRect({0, 0, 4680, 1260});
     const int textBottom = Label1->y() + Label1->heightForWidth(Label1->width());
     resize(client.width(), std::max(client.height(), textBottom));
 }
