@@ -1,43 +1,15 @@
-// The conversion core's two actions against a view that stores and nothing else, so that the
+// The conversion core's two actions against the test view with its call record off, so that the
 // figures are the core's own.
 #include "core/convert_command.h"
 #include "core/list_refill.h"
-#include "core/main_window_view.h"
 #include "core/unit_catalogue.h"
-#include "runtime/message_box.h"
+#include "doubles/fake_main_window_view.h"
 
 #include <benchmark/benchmark.h>
-
-#include <string>
-#include <vector>
 
 namespace {
 
 using namespace tessaly;
-
-class BareView final : public MainWindowView
-{
-public:
-    Category selected = Category::Length;
-    std::vector<std::string> items;
-    std::string comboText;
-    std::string inputText;
-    std::string caption;
-
-    bool isOptionSelected(Category category) const override { return category == selected; }
-    CheckValue check1Value() const override { return CheckValue::Ticked; }
-    void combo1Clear() override { items.clear(); }
-    void combo1AddItem(const std::string &item) override { items.push_back(item); }
-    std::string combo1Text() const override { return comboText; }
-    std::string text1Text() const override { return inputText; }
-    void setLabel1Caption(const std::string &text) override { caption = text; }
-};
-
-class SilentMessageBox final : public MessageBox
-{
-public:
-    void show(const std::string &) override { }
-};
 
 // The benchmark loop advances the state, so it cannot be const.
 // cppcheck-suppress constParameterCallback
@@ -45,7 +17,8 @@ void listRefill(benchmark::State &state, Category category)
 {
     UnitCatalogue catalogue;
     catalogue.Load();
-    BareView view;
+    FakeMainWindowView view;
+    view.recordCalls = false;
     view.selected = category;
     for (auto _ : state) {
         ListRefill(catalogue, view);
@@ -59,8 +32,9 @@ BENCHMARK_CAPTURE(listRefill, Temperature, Category::Temperature);
 // cppcheck-suppress constParameterCallback
 void convertCommand(benchmark::State &state, const char *pair)
 {
-    BareView view;
-    SilentMessageBox messages;
+    FakeMainWindowView view;
+    view.recordCalls = false;
+    RecordingMessageBox messages;
     view.comboText = pair;
     view.inputText = "2.5";
     for (auto _ : state) {

@@ -1,6 +1,6 @@
 #include "core/conversion_table.h"
 
-#include "core/fake_main_window_view.h"
+#include "doubles/fake_main_window_view.h"
 #include "core/list_refill.h"
 #include "core/pair_label.h"
 #include "core/unit_catalogue.h"

@@ -1,6 +1,6 @@
 #include "core/convert_command.h"
 
-#include "core/fake_main_window_view.h"
+#include "doubles/fake_main_window_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/list_refill.h"
 
-#include "core/fake_main_window_view.h"
+#include "doubles/fake_main_window_view.h"
 #include "core/unit_catalogue.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root, checks that a desktop finds everything it needs there,
 # and starts the installed program on a private X server until its main window is up.
-# Usage: install_test.sh BUILD_DIR APP_ID
+# Usage: install_test.sh BUILD_DIR APP_ID "ICON_SIZES"
 set -euo pipefail
 build=$1
 app_id=$2
+IFS='; ' read -r -a icon_sizes <<<"$3"
 root=$(mktemp -d)
 xvfb=""
 program=""
@@ -25,7 +26,7 @@ expected=(
     "$share/metainfo/$app_id.metainfo.xml"
     "$share/icons/hicolor/scalable/apps/$app_id.svg"
 )
-for size in 16 24 32 48 64 128 256; do
+for size in "${icon_sizes[@]}"; do
     expected+=("$share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
 for file in "${expected[@]}"; do

@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree and checks its control fields and file list.
-# Usage: package_test.sh BUILD_DIR APP_ID
+# Usage: package_test.sh BUILD_DIR APP_ID "ICON_SIZES" PACKAGE_FILE VERSION
 set -euo pipefail
 build=$1
 app_id=$2
+IFS='; ' read -r -a icon_sizes <<<"$3"
+package_file=$4
+version=$5
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
 package=$(find "$out" -maxdepth 1 -name 'tessaly_*.deb')
-[ "$(basename "$package")" = "tessaly_1.0.0.0_amd64.deb" ] || fail "package file: $package"
+[ "$(basename "$package")" = "$package_file" ] || fail "package file: $package"
 
 field() { dpkg-deb -f "$package" "$1"; }
 [ "$(field Package)" = tessaly ] || fail "Package: $(field Package)"
-[ "$(field Version)" = 1.0.0.0 ] || fail "Version: $(field Version)"
-[ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
 depends=$(field Depends)
 depends_names=$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 # Computed from the program's libraries, plus what it loads at run time.
@@ -30,7 +33,7 @@ expected=$(
         echo "./usr/share/applications/$app_id.desktop"
         echo "./usr/share/metainfo/$app_id.metainfo.xml"
         echo "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
-        for size in 16 24 32 48 64 128 256; do
+        for size in "${icon_sizes[@]}"; do
             echo "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
         done
     } | sort

@@ -1,7 +1,7 @@
 #ifndef TESSALY_TESTS_UI_FORM1_FIXTURE_H
 #define TESSALY_TESTS_UI_FORM1_FIXTURE_H
 
-#include "core/fake_main_window_view.h"
+#include "doubles/fake_main_window_view.h"
 #include "ui/form1.h"
 #include "ui/pair_combo_box.h"
 #include "ui/result_label.h"
