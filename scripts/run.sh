@@ -7,6 +7,9 @@ source scripts/packages.sh
 need_packages "${build_packages[@]}"
 cmake --preset app
 cmake --build --preset app
-if [ -x build/app/ui/tessaly ]; then
-    exec build/app/ui/tessaly "$@"
+program=build/app/ui/tessaly
+if [ ! -x "$program" ]; then
+    echo "run.sh: the build finished but made no $program to start" >&2
+    exit 1
 fi
+exec "$program" "$@"
