@@ -18,7 +18,7 @@ enum class Formula {
 // How the result is written: directly, or first rounded to 10 decimal places.
 enum class DisplayForm { Plain, Round10 };
 
-// How one unit converts into another of its category.
+// Unused constants are 0 or 1, which leave every result, ±0 included, as it is.
 struct ConversionRule
 {
     std::string_view source;

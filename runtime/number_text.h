@@ -16,9 +16,9 @@ namespace tessaly {
 
 // Writes a double with 15 significant digits, correctly rounded (but never beyond the largest
 // double, so that every finite text reads back as a finite number), trailing zeros and point
-// dropped, "." as the decimal point. Plain notation when the rounded value's decimal exponent is -5..14,
-// otherwise "d.dddE+XX" with at least two exponent digits. -0 is "0"; infinities are "Infinity"
-// and "-Infinity"; NaN is "NaN". The text never exceeds maxNumberTextLength characters.
+// dropped, "." as the decimal point. Plain notation when the rounded value's decimal exponent is
+// -5..14, otherwise "d.dddE+XX" with at least two exponent digits. -0 is "0"; infinities are
+// "Infinity" and "-Infinity"; NaN is "NaN". The text never exceeds maxNumberTextLength characters.
 [[nodiscard]] std::string formatNumber(double value);
 
 inline constexpr std::size_t maxNumberTextLength = 22;

@@ -13,7 +13,7 @@ namespace tessaly {
     return left == right;
 }
 
-// The left text followed by the right one.
+// Reserves once, so building a pair label costs one allocation.
 [[nodiscard]] inline std::string joinText(std::string_view left, std::string_view right)
 {
     std::string joined;

@@ -63,7 +63,7 @@ inline constexpr Control Check1{"Check1", Kind::CheckBox, {}, {}, {1440, 3240, 2
 inline constexpr std::array controls{Frame1, Option1, Option2, Option3, Text1, Label2, Command1,
     Label1, Combo1, Label3, Label4, Command2, Label5, Check1};
 
-// The control's rectangle in window pixels, its frame's corner added.
+// In window pixels: a control in a frame counts from the frame's corner.
 [[nodiscard]] constexpr Pixels inWindow(const Control &control)
 {
     Pixels rect = toPixels(control.rect);
