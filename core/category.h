@@ -2,6 +2,7 @@
 #define TESSALY_CORE_CATEGORY_H
 
 #include <array>
+#include <string_view>
 
 namespace tessaly {
 
@@ -10,6 +11,20 @@ enum class Category { Length, Mass, Temperature };
 
 inline constexpr std::array<Category, 3> allCategories{
     Category::Length, Category::Mass, Category::Temperature};
+
+// The name its option button shows.
+[[nodiscard]] constexpr std::string_view categoryName(Category category)
+{
+    switch (category) {
+    case Category::Length:
+        return "Length";
+    case Category::Mass:
+        return "Mass";
+    case Category::Temperature:
+        return "Temperature";
+    }
+    return {};
+}
 
 } // namespace tessaly
 

@@ -45,4 +45,12 @@ std::string Render(const ConversionRule &rule, double value)
     return formatNumber(value);
 }
 
+std::optional<std::string> Convert(const ConversionRule &rule, std::string_view input)
+{
+    const auto x = parseNumber(input);
+    if (!x)
+        return std::nullopt;
+    return Render(rule, Evaluate(rule, *x));
+}
+
 } // namespace tessaly

@@ -1,6 +1,7 @@
 #ifndef TESSALY_CORE_CONVERSION_RULE_H
 #define TESSALY_CORE_CONVERSION_RULE_H
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,11 @@ struct ConversionRule
 
 // The result as the user sees it, by the rule's display form.
 [[nodiscard]] std::string Render(const ConversionRule &rule, double value);
+
+// The result text for a typed input, the same in the window and on the command line; nullopt
+// when the input is not a number.
+[[nodiscard]] std::optional<std::string> Convert(
+    const ConversionRule &rule, std::string_view input);
 
 } // namespace tessaly
 

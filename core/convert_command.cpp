@@ -3,7 +3,6 @@
 #include "core/conversion_table.h"
 #include "core/main_window_view.h"
 #include "runtime/message_box.h"
-#include "runtime/number_text.h"
 
 namespace tessaly {
 
@@ -21,10 +20,8 @@ void ConvertCommand(MainWindowView &view, MessageBox &messageBox)
     if (rule == nullptr)
         return;
 
-    const auto x = parseNumber(view.text1Text());
-    if (!x)
-        return;
-    view.setLabel1Caption(Render(*rule, Evaluate(*rule, *x)));
+    if (auto result = Convert(*rule, view.text1Text()))
+        view.setLabel1Caption(*result);
 }
 
 } // namespace tessaly

@@ -4,6 +4,7 @@
 // The main window as drawn: every control's name, kind, caption and rectangle. Plain C++, so that
 // the benchmark floor and the programs that click the window read the same rectangles as Form1.
 
+#include "core/category.h"
 #include "ui/twips.h"
 
 #include <array>
@@ -36,11 +37,11 @@ inline constexpr Twips clientArea{0, 0, 4485, 3765};
 
 inline constexpr Control Frame1{"Frame1", Kind::Frame, "Type of Units", {}, {240, 240, 1815, 2175}};
 inline constexpr Control Option1{
-    "Option1", Kind::OptionButton, "Length", "Frame1", {240, 360, 855, 495}};
+    "Option1", Kind::OptionButton, categoryName(Category::Length), "Frame1", {240, 360, 855, 495}};
 inline constexpr Control Option2{
-    "Option2", Kind::OptionButton, "Mass", "Frame1", {240, 960, 975, 495}};
-inline constexpr Control Option3{
-    "Option3", Kind::OptionButton, "Temperature", "Frame1", {240, 1560, 1335, 375}};
+    "Option2", Kind::OptionButton, categoryName(Category::Mass), "Frame1", {240, 960, 975, 495}};
+inline constexpr Control Option3{"Option3", Kind::OptionButton, categoryName(Category::Temperature),
+    "Frame1", {240, 1560, 1335, 375}};
 inline constexpr Control Text1{"Text1", Kind::TextBox, {}, {}, {2160, 360, 1575, 435}};
 inline constexpr Control Label2{"Label2", Kind::Label, {}, {}, {3840, 360, 495, 375}};
 inline constexpr Control Command1{

@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 
+#include "core/disclaimer.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -26,9 +27,8 @@ Form2::Form2(QWidget *parent)
     setWindowTitle(tr("Disclaimer"));
     setFont(windowFont());
 
-    Label1 = new QLabel(tr("This is Freeware, by accepting the disclaimer you agree that i am not "
-                           "responsible for any problems you may have using this freeware, "
-                           "including possible calculation mistakes."),
+    Label1 = new QLabel(
+        QString::fromUtf8(disclaimerText.data(), static_cast<qsizetype>(disclaimerText.size())),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
