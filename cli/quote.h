@@ -1,0 +1,18 @@
+#ifndef TESSALY_CLI_QUOTE_H
+#define TESSALY_CLI_QUOTE_H
+
+#include <string>
+#include <string_view>
+
+namespace tessaly::cli {
+
+// A user's text as an error message can show it on a terminal: in double quotes, control
+// characters escaped, cut short past a few dozen characters. Text that cannot be shown is
+// described instead: "(holds a NUL byte)", "(not valid UTF-8)".
+[[nodiscard]] std::string quoted(std::string_view text);
+
+[[nodiscard]] bool isValidUtf8(std::string_view text);
+
+} // namespace tessaly::cli
+
+#endif

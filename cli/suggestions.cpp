@@ -1,0 +1,86 @@
+#include "cli/suggestions.h"
+
+#include "core/conversion_table.h"
+#include "core/pair_label.h"
+
+#include <algorithm>
+#include <numeric>
+#include <tuple>
+
+namespace tessaly::cli {
+
+namespace {
+
+constexpr std::size_t mostSuggestions = 3;
+
+// Letter case and runs of blanks do not count as differences.
+std::string folded(std::string_view text)
+{
+    std::string result;
+    bool blank = true;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t') {
+            blank = true;
+            continue;
+        }
+        if (blank && !result.empty())
+            result += ' ';
+        blank = false;
+        result += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return result;
+}
+
+// Edits (insert, delete, replace, swap two neighbours) from one text to the other.
+std::size_t editDistance(std::string_view from, std::string_view to)
+{
+    std::vector<std::size_t> beforeLast(to.size() + 1);
+    std::vector<std::size_t> last(to.size() + 1);
+    std::vector<std::size_t> row(to.size() + 1);
+    std::iota(last.begin(), last.end(), std::size_t{0});
+    for (std::size_t i = 1; i <= from.size(); ++i) {
+        row[0] = i;
+        for (std::size_t j = 1; j <= to.size(); ++j) {
+            const std::size_t replace = last[j - 1] + (from[i - 1] == to[j - 1] ? 0 : 1);
+            row[j] = std::min({last[j] + 1, row[j - 1] + 1, replace});
+            if (i > 1 && j > 1 && from[i - 1] == to[j - 2] && from[i - 2] == to[j - 1])
+                row[j] = std::min(row[j], beforeLast[j - 2] + 1);
+        }
+        std::swap(beforeLast, last);
+        std::swap(last, row);
+    }
+    return last[to.size()];
+}
+
+} // namespace
+
+std::vector<std::string> suggestPairs(std::string_view text)
+{
+    const std::string typed = folded(text);
+    std::vector<std::tuple<std::size_t, std::size_t, std::string>> close;
+    const auto rules = ConversionTable();
+    for (std::size_t index = 0; index < rules.size(); ++index) {
+        std::string label = PairLabel(rules[index].source, rules[index].target);
+        const std::string known = folded(label);
+        // A quarter of the letters may be wrong: "Feet to Meters" is three edits from
+        // "Foots to Meters".
+        const std::size_t allowed = std::max<std::size_t>(2, known.size() / 4);
+        const std::size_t lengthGap = typed.size() > known.size() ? typed.size() - known.size()
+                                                                  : known.size() - typed.size();
+        if (lengthGap > allowed)
+            continue;
+        const std::size_t distance = editDistance(typed, known);
+        if (distance <= allowed)
+            close.emplace_back(distance, index, std::move(label));
+    }
+    std::sort(close.begin(), close.end());
+    std::vector<std::string> labels;
+    for (auto &candidate : close) {
+        if (labels.size() == mostSuggestions)
+            break;
+        labels.push_back(std::move(std::get<2>(candidate)));
+    }
+    return labels;
+}
+
+} // namespace tessaly::cli
