@@ -103,8 +103,8 @@ std::string wrapped(std::string_view text, std::string_view indent)
 std::string helpText()
 {
     std::string help(usageLine);
-    help += "Converts a number between units of length, mass and temperature, with exactly the\n"
-            "answers of Tessaly's window. With no arguments, Tessaly opens its window.\n\n";
+    help += "Converts a number between units of length, mass and temperature, with exactly\n"
+            "the answers of Tessaly's window. With no arguments, Tessaly opens its window.\n\n";
     for (const OptionText &option : options) {
         std::string names = *option.shortName != '\0'
             ? std::string("  -") + option.shortName + ", --" + option.longName
@@ -112,21 +112,20 @@ std::string helpText()
         names.resize(std::max<std::size_t>(names.size() + 2, 27), ' ');
         help += names + option.description + '\n';
     }
-    help += "\nPAIR is a conversion as the window's list shows it, such as \"Pounds to "
-            "Kilograms\",\n"
-            "letter for letter. Each VALUE gets one line of output; with no VALUE, or a VALUE\n"
-            "of -, each line of standard input is a value. CATEGORY is Length, Mass or\n"
+    help += "\nPAIR is a conversion as the window's list shows it, letter for letter, such as\n"
+            "\"Pounds to Kilograms\". Each VALUE gets one line of output; with no VALUE, or a\n"
+            "VALUE of -, each line of standard input is a value. CATEGORY is Length, Mass or\n"
             "Temperature.\n\n"
             "Exit status:\n"
             "  0  every value converted, or the help, version or list shown\n"
             "  1  a value that is not a number (its output line is empty), a PAIR with no\n"
             "     conversion, output that could not be written, or no display for the window\n"
             "  2  a usage error, or the disclaimer not accepted\n\n"
-            "Examples:\n"
-            "  tessaly --accept-disclaimer \"Pounds to Kilograms\" 2.5\n"
-            "  printf '0\\n100\\n' | tessaly --accept-disclaimer \"Celsius to Fahrenheit\"\n\n"
             "Disclaimer:\n";
     help += wrapped(disclaimerText, "  ");
+    help += "\nExamples:\n"
+            "  tessaly --accept-disclaimer \"Pounds to Kilograms\" 2.5\n\n"
+            "  printf '0\\n100\\n' | tessaly --accept-disclaimer \"Celsius to Fahrenheit\"\n";
     return help;
 }
 

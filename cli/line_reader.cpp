@@ -9,6 +9,7 @@ namespace tessaly::cli {
 namespace {
 
 constexpr std::size_t readSize = 256 * 1024;
+constexpr std::size_t bufferSize = LineReader::maxLineLength + readSize;
 
 std::string_view withoutCarriageReturn(std::string_view line)
 {
@@ -22,13 +23,13 @@ std::string_view withoutCarriageReturn(std::string_view line)
 LineReader::LineReader(Source source, std::function<void()> beforeWait)
     : m_source(std::move(source))
     , m_beforeWait(std::move(beforeWait))
-    , m_buffer(maxLineLength + readSize)
+    , m_buffer(std::make_unique_for_overwrite<char[]>(bufferSize))
 { }
 
 LineReader::Status LineReader::next(std::string_view &line)
 {
     for (;;) {
-        const char *data = m_buffer.data();
+        const char *data = m_buffer.get();
         const void *newline = std::memchr(data + m_scanned, '\n', m_end - m_scanned);
         if (newline != nullptr) {
             const auto end = static_cast<std::size_t>(static_cast<const char *>(newline) - data);
@@ -45,14 +46,13 @@ LineReader::Status LineReader::next(std::string_view &line)
         }
 
         // Move the unfinished line to the front; what is left is always at least readSize.
-        std::copy(m_buffer.begin() + static_cast<std::ptrdiff_t>(m_begin),
-            m_buffer.begin() + static_cast<std::ptrdiff_t>(m_end), m_buffer.begin());
+        std::memmove(m_buffer.get(), m_buffer.get() + m_begin, m_end - m_begin);
         m_end -= m_begin;
         m_scanned = m_end;
         m_begin = 0;
         if (m_beforeWait)
             m_beforeWait();
-        const long count = m_source(m_buffer.data() + m_end, m_buffer.size() - m_end);
+        const long count = m_source(m_buffer.get() + m_end, bufferSize - m_end);
         if (count < 0)
             return Status::Error;
         if (count == 0)
@@ -63,7 +63,7 @@ LineReader::Status LineReader::next(std::string_view &line)
 
 LineReader::Status LineReader::take(std::size_t end, std::size_t next, std::string_view &line)
 {
-    line = withoutCarriageReturn({m_buffer.data() + m_begin, end - m_begin});
+    line = withoutCarriageReturn({m_buffer.get() + m_begin, end - m_begin});
     const bool tooLong = std::exchange(m_skipping, false) || line.size() > maxLineLength;
     m_begin = m_scanned = next;
     return tooLong ? Status::TooLong : Status::Line;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <string_view>
-#include <vector>
+#include <memory>
 
 namespace tessaly::cli {
 
@@ -39,7 +39,8 @@ private:
 
     Source m_source;
     std::function<void()> m_beforeWait;
-    std::vector<char> m_buffer;
+    // Left uninitialised: only what the source fills is ever read.
+    std::unique_ptr<char[]> m_buffer;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     // Where the search for the next "\n" resumes, so no byte is searched twice.

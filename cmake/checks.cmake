@@ -2,7 +2,6 @@
 # the checks whose tools are present and says which it skipped; with TESSALY_ALL_CHECKS, as the
 # test command and CI configure, a missing tool stops the configure instead, so no check can be
 # skipped there without anybody noticing.
-option(TESSALY_ALL_CHECKS "Require the tool of every check instead of skipping the check" OFF)
 
 # tessaly_check(NAME <check> TOOLS <found variable>... [TEST])
 # Sets TESSALY_CHECK_<check> to whether every listed variable names something found. A check

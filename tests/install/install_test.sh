@@ -22,6 +22,7 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 share="$root/usr/share"
 expected=(
     "$root/usr/bin/tessaly"
+    "$share/man/man1/tessaly.1"
     "$share/applications/$app_id.desktop"
     "$share/metainfo/$app_id.metainfo.xml"
     "$share/icons/hicolor/scalable/apps/$app_id.svg"

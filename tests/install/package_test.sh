@@ -30,6 +30,7 @@ files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | sort)
 expected=$(
     {
         echo ./usr/bin/tessaly
+        echo ./usr/share/man/man1/tessaly.1
         echo "./usr/share/applications/$app_id.desktop"
         echo "./usr/share/metainfo/$app_id.metainfo.xml"
         echo "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
