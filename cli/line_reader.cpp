@@ -8,7 +8,7 @@ namespace tessaly::cli {
 
 namespace {
 
-constexpr std::size_t readSize = 256 * 1024;
+constexpr std::size_t readSize = std::size_t{256} * 1024;
 constexpr std::size_t bufferSize = LineReader::maxLineLength + readSize;
 
 std::string_view withoutCarriageReturn(std::string_view line)

@@ -9,7 +9,7 @@ namespace tessaly::cli {
 namespace {
 
 // Large enough that a stream of short results costs few system calls.
-constexpr std::size_t bufferLimit = 64 * 1024;
+constexpr std::size_t bufferLimit = std::size_t{64} * 1024;
 
 } // namespace
 

@@ -18,11 +18,8 @@ struct HeldMessage
     QString text;
 };
 
-QList<HeldMessage> &heldMessages()
-{
-    static QList<HeldMessage> messages;
-    return messages;
-}
+// Only the one thread that builds the QApplication is running yet.
+QList<HeldMessage> held;
 
 QByteArray describe(const char *variable)
 {
@@ -33,7 +30,7 @@ QByteArray describe(const char *variable)
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type != QtFatalMsg) {
-        heldMessages().append({type, context.category, text});
+        held.append({type, context.category, text});
         return;
     }
     std::fprintf(stderr,
@@ -53,11 +50,11 @@ WindowSystemCheck::WindowSystemCheck()
 void WindowSystemCheck::passed()
 {
     qInstallMessageHandler(m_previous);
-    for (const HeldMessage &message : std::as_const(heldMessages())) {
+    for (const HeldMessage &message : std::as_const(held)) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         qt_message_output(message.type, context, message.text);
     }
-    heldMessages().clear();
+    held.clear();
 }
 
 WindowSystemCheck::~WindowSystemCheck()

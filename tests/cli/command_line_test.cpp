@@ -91,7 +91,7 @@ TEST(CommandLineTest, AnswersWithTheWindowsTextsAndDocumentedStatuses)
         {"$T 'Pounds to Kilograms' 2.5", 2, "",
             {"tessaly: Please Read and Check the Disclaimer\n", disclaimerStart}},
         {"$T --accept-disclaimer 'Feet to Meters' 1", 1, "",
-            {"tessaly: no conversion \"Feet to Meters\"; did you mean \"Foots to Meters\""}},
+            {R"(tessaly: no conversion "Feet to Meters"; did you mean "Foots to Meters")"}},
         {"$T --frobnicate", 2, "", {"tessaly: Unknown option 'frobnicate'.\n", usage}},
         {"$T --accept-disclaimer", 2, "", {usage}},
         {"$T --list Mass --accept-disclaimer", 2, "", {usage}},

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -23,7 +22,7 @@ LineReader::Source piecesOf(const std::string &text, std::size_t piece)
 {
     return [&text, piece, at = std::size_t{0}](char *buffer, std::size_t size) mutable {
         const std::size_t count = std::min({piece, size, text.size() - at});
-        std::memcpy(buffer, text.data() + at, count);
+        std::copy_n(text.data() + at, count, buffer);
         at += count;
         return static_cast<long>(count);
     };
@@ -75,7 +74,7 @@ TEST(ValueConverterTest, DescribesLinesThatCannotBeShown)
     Output out;
     Output errors;
     ValueConverter converter(*FindRule("Kelvin to Celsius"), out, errors);
-    LineReader lines(piecesOf(input, 64 * 1024), nullptr);
+    LineReader lines(piecesOf(input, std::size_t{64} * 1024), nullptr);
     EXPECT_TRUE(converter.convertLines(lines));
     EXPECT_EQ(out.text(), "-272\n\n\n\n\n\n-270\n");
     EXPECT_EQ(errors.text(),

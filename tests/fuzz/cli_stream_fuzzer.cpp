@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     tessaly::cli::LineReader lines(
         [&](char *buffer, std::size_t room) {
             const std::size_t count = std::min({piece, room, input.size() - at});
-            std::memcpy(buffer, input.data() + at, count);
+            std::copy_n(input.data() + at, count, buffer);
             at += count;
             return static_cast<long>(count);
         },

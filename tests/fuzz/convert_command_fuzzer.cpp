@@ -3,8 +3,8 @@
 // "-Infinity" included); a message exactly when the box is unticked, and then nothing else.
 #include "core/conversion_table.h"
 #include "core/convert_command.h"
-#include "doubles/fake_main_window_view.h"
 #include "core/pair_label.h"
+#include "doubles/fake_main_window_view.h"
 #include "fuzz_check.h"
 #include "runtime/number_text.h"
 
