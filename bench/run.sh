@@ -5,12 +5,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
-need_packages "${build_packages[@]}" "${test_packages[@]}" dbus-daemon
+need_packages "${build_packages[@]}" "${test_packages[@]}" dbus-daemon units qalc
 cmake --preset default >/dev/null
-cmake --build --preset default --target tessaly startup_floor startup_harness core_benchmark
+cmake --build --preset default --target tessaly startup_floor startup_harness core_benchmark \
+    command_timer
+tessaly=build/default/ui/tessaly
+timer=build/default/bench/command_timer
 
 started=()
-trap 'kill "${started[@]}" 2>/dev/null || true' EXIT
+work=$(mktemp -d)
+trap 'kill "${started[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "$!")
 read -r -u 3 xvfb
@@ -29,7 +33,27 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 echo "== start-up ($(nproc) cores, $(uname -m), Xvfb $DISPLAY)"
 build/default/bench/startup_harness --runs "${RUNS:-30}" --warmup 3 --disclaimer \
-    tessaly=build/default/ui/tessaly floor=build/default/bench/startup_floor
+    tessaly=$tessaly floor=build/default/bench/startup_floor
+
+echo
+echo "== one conversion on the command line, against two other converters"
+"$timer" --runs "${RUNS:-30}" --warmup 3 \
+    "tessaly=$tessaly --accept-disclaimer 'Pounds to Kilograms' 2.5" \
+    "units=units -t '2.5 lb' kg" \
+    "qalc=qalc -t '2.5 lb to kg'"
+
+echo
+echo "== standard input: 1 and 10 million varied values, results to a file"
+# Whole numbers, fractions, negatives and exponents from about 1e-7 to 1e12.
+awk 'BEGIN { srand(1); for (i = 0; i < 10000000; i++) {
+    x = (rand() - 0.3) * 10 ^ int(rand() * 20 - 7)
+    if (i % 3 == 0) printf "%d\n", x; else if (i % 3 == 1) printf "%.9g\n", x; else printf "%.3e\n", x } }' \
+    >"$work/10M"
+head -n 1000000 "$work/10M" >"$work/1M"
+for size in 1M 10M; do
+    "$timer" --runs 3 --warmup 1 --stdin "$work/$size" --stdout "$work/out" \
+        "$size=$tessaly --accept-disclaimer 'Pounds to Kilograms'"
+done
 echo
 echo "== core"
 build/default/bench/core_benchmark --benchmark_min_time=0.2
