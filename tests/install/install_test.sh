@@ -50,13 +50,8 @@ export DISPLAY=":$display"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 "$root/usr/bin/tessaly" >/dev/null 2>&1 &
 program=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Tessaly": \("tessaly" "Tessaly"\)/ {print $1; exit}')
-    [ -n "$window" ] && break
-    kill -0 "$program" 2>/dev/null || fail "the installed program exited"
-    sleep 0.1
-done
+# Waits for the window's MapNotify rather than polling.
+window=$(timeout 10 xdotool search --sync --onlyvisible --classname '^tessaly$' 2>/dev/null | head -n 1) || true
 [ -n "$window" ] || fail "no main window within 10 s"
 
 title=$(xprop -id "$window" WM_NAME)
