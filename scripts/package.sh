@@ -4,8 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
-need_packages "${build_packages[@]}" dpkg-dev
-cmake --preset app
-cmake --build --preset app
-cpack --preset deb
-ls build/package/*.deb
+need_packages "${package_packages[@]}"
+bash scripts/build-deb.sh build/package

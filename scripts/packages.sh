@@ -25,6 +25,8 @@ need_packages() {
 
 # What building the program takes.
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
-# What the tests take on top of that.
-test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config help2man desktop-file-utils appstream dpkg-dev xvfb x11-utils xdotool
+# What building the Debian package takes: its Build-Depends and dpkg-buildpackage.
+package_packages=(cmake ninja-build g++ qt6-base-dev help2man debhelper dpkg-dev)
+# What the tests take on top of those.
+test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config help2man debhelper desktop-file-utils appstream dpkg-dev xvfb x11-utils xdotool
     clang libclang-rt-14-dev valgrind clang-tidy cppcheck)
