@@ -1,24 +1,45 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build tree and checks its control fields and file list.
-# Usage: package_test.sh BUILD_DIR APP_ID "ICON_SIZES" PACKAGE_FILE VERSION
+# Builds the Debian package twice, from copies of the source tree in two different folders, and
+# requires the same bytes both times (diffoscope shows what differs when they do not). Then checks
+# the package as a packager would: lintian finds nothing, pedantic tags included; hardening-check
+# finds every protection; the control fields and the file list are as expected.
+# Usage: package_test.sh SOURCE_DIR APP_ID "ICON_SIZES" PACKAGE_FILE VERSION
 set -euo pipefail
-build=$1
+source_dir=$1
 app_id=$2
 IFS='; ' read -r -a icon_sizes <<<"$3"
 package_file=$4
 version=$5
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-(cd "$build" && cpack -G DEB -B "$out" >/dev/null)
-package=$(find "$out" -maxdepth 1 -name 'tessaly_*.deb')
-[ "$(basename "$package")" = "$package_file" ] || fail "package file: $package"
+first="$work/first"
+second="$work/elsewhere/second"
+bash "$source_dir/scripts/build-deb.sh" "$first" >/dev/null
+bash "$source_dir/scripts/build-deb.sh" "$second" >/dev/null
+package="$first/$package_file"
+[ -f "$package" ] || fail "no $package_file among: $(ls "$first")"
+if ! cmp -s "$package" "$second/$package_file"; then
+    diffoscope --text - "$package" "$second/$package_file" || true
+    fail "two builds of the same tree differ"
+fi
+echo "$package_file: two builds in different folders are byte-identical"
+
+tags=$(lintian -i -I --pedantic --fail-on error,warning,info,pedantic,experimental "$package" 2>&1 \
+    | grep -v '^running with root privileges' || true)
+[ -z "$tags" ] || fail "lintian:
+$tags"
+echo "lintian -i -I --pedantic: no tags"
+
+dpkg-deb -x "$package" "$work/root"
+hardening-check "$work/root/usr/bin/tessaly" || fail "hardening-check finds a protection missing"
 
 field() { dpkg-deb -f "$package" "$1"; }
 [ "$(field Package)" = tessaly ] || fail "Package: $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
+[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
 depends=$(field Depends)
 depends_names=$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 # Computed from the program's libraries, plus what it loads at run time.
@@ -30,7 +51,9 @@ files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | sort)
 expected=$(
     {
         echo ./usr/bin/tessaly
-        echo ./usr/share/man/man1/tessaly.1
+        echo ./usr/share/doc/tessaly/changelog.gz
+        echo ./usr/share/doc/tessaly/copyright
+        echo ./usr/share/man/man1/tessaly.1.gz
         echo "./usr/share/applications/$app_id.desktop"
         echo "./usr/share/metainfo/$app_id.metainfo.xml"
         echo "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
@@ -41,4 +64,4 @@ expected=$(
 )
 [ "$files" = "$expected" ] || fail "file list differs:
 $(diff <(echo "$expected") <(echo "$files"))"
-echo "$(basename "$package"): Depends: $depends"
+echo "$package_file: Depends: $depends; Recommends: $(field Recommends)"
