@@ -73,7 +73,7 @@ TEST(CommandLineTest, AnswersWithTheWindowsTextsAndDocumentedStatuses)
     const std::string usage
         = "Usage: tessaly [--list [CATEGORY] | --accept-disclaimer PAIR [VALUE]...]";
     const std::vector<Case> cases{
-        {"$T --version", 0, "tessaly 1.00\n", {}},
+        {"$T --version", 0, "tessaly " TESSALY_DISPLAY_VERSION "\n", {}},
         {"$T --list TEMPERATURE", 0,
             "Celsius to Fahrenheit\nCelsius to Kelvin\nFahrenheit to Celsius\n"
             "Fahrenheit to Kelvin\nKelvin to Celsius\nKelvin to Fahrenheit\n",

@@ -20,8 +20,8 @@ TEST_F(Form1Test, FirstShowIsEmptyAndConvertOnlyAsksForTheDisclaimer)
 {
     EXPECT_EQ(form_->windowTitle(), "Tessaly");
     EXPECT_EQ(QApplication::applicationDisplayName(), "Tessaly");
-    EXPECT_EQ(QApplication::applicationVersion(), "1.00");
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.tessaly.Tessaly");
+    EXPECT_EQ(QApplication::applicationVersion(), TESSALY_DISPLAY_VERSION);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), TESSALY_APP_ID);
     EXPECT_FALSE(form_->windowIcon().pixmap(32).isNull());
     const Pixels client = toPixels(form1::clientArea);
     EXPECT_EQ(form_->size(), QSize(client.width, client.height));
