@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Measures Tessaly's start-up against the bare-Qt floor, interleaved, on a private X server with
-# its own session bus, then runs the core benchmark. RUNS sets the measured runs of each program.
+# its own session bus; then times the command line against two other converters and its standard
+# input over millions of values; then runs the core benchmark. RUNS sets the measured runs of each
+# program; TESSALY names another build of the program to measure, such as the packaged one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -9,7 +11,7 @@ need_packages "${build_packages[@]}" "${test_packages[@]}" dbus-daemon units qal
 cmake --preset default >/dev/null
 cmake --build --preset default --target tessaly startup_floor startup_harness core_benchmark \
     command_timer
-tessaly=build/default/ui/tessaly
+tessaly=$(realpath "${TESSALY:-build/default/ui/tessaly}")
 timer=build/default/bench/command_timer
 
 started=()
