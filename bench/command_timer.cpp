@@ -54,10 +54,9 @@ void redirect(const std::string &path, int fd, int flags)
 
 void runOnce(Command &command, const std::string &in, const std::string &out, bool keep)
 {
-    std::vector<char *> argv;
-    for (auto &word : command.words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
+    std::vector<char *> argv(command.words.size() + 1, nullptr);
+    std::transform(command.words.begin(), command.words.end(), argv.begin(),
+        [](std::string &word) { return word.data(); });
 
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
@@ -125,11 +124,11 @@ int main(int argc, char *argv[])
     std::size_t lines = 0;
     if (in != "/dev/null") {
         std::ifstream file(in, std::ios::binary);
-        lines = static_cast<std::size_t>(std::count(std::istreambuf_iterator<char>(file),
-            std::istreambuf_iterator<char>(), '\n'));
+        lines = static_cast<std::size_t>(std::count(
+            std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>(), '\n'));
     }
-    std::printf("%-10s %10s %10s %10s %14s", "command", "median ms", "min ms", "max ms",
-        "peak RSS MiB");
+    std::printf(
+        "%-10s %10s %10s %10s %14s", "command", "median ms", "min ms", "max ms", "peak RSS MiB");
     std::printf(lines > 0 ? " %16s\n" : "\n", "lines/s");
     for (const Command &command : commands) {
         const double ms = median(command.ms);

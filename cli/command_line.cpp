@@ -185,7 +185,8 @@ int listPairs(const std::vector<std::string_view> &positional, Output &out, Outp
     }
     if (!listed)
         return usageError(errors,
-            "no category " + quoted(positional[0]) + "; choose Length, Mass or Temperature");
+            "no category " + quoteForMessage(positional[0])
+                + "; choose Length, Mass or Temperature");
     return Done;
 }
 
@@ -194,11 +195,11 @@ int convertValues(const std::vector<std::string_view> &positional, Output &out, 
     const std::string_view pair = positional.front();
     const ConversionRule *rule = FindRule(pair);
     if (rule == nullptr) {
-        std::string message = "tessaly: no conversion " + quoted(pair);
+        std::string message = "tessaly: no conversion " + quoteForMessage(pair);
         const std::vector<std::string> suggestions = suggestPairs(pair);
         for (std::size_t i = 0; i < suggestions.size(); ++i) {
             message += i == 0 ? "; did you mean " : i + 1 == suggestions.size() ? " or " : ", ";
-            message += quoted(suggestions[i]);
+            message += quoteForMessage(suggestions[i]);
         }
         message += suggestions.empty() ? "; see tessaly --list\n" : "?\n";
         errors.write(message);
@@ -311,7 +312,7 @@ int reportUnusedArguments(int argc, const char *const argv[])
     Output errors(STDERR_FILENO);
     std::string unused;
     for (int i = 1; i < argc; ++i)
-        unused += (i > 1 ? " " : "") + quoted(argv[i]);
+        unused += (i > 1 ? " " : "") + quoteForMessage(argv[i]);
     return usageError(errors, "unknown arguments: " + unused);
 }
 

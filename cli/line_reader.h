@@ -3,8 +3,8 @@
 
 #include <cstddef>
 #include <functional>
-#include <string_view>
 #include <memory>
+#include <string_view>
 
 namespace tessaly::cli {
 

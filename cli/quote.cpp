@@ -21,22 +21,19 @@ bool isValidUtf8(std::string_view text)
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        std::uint32_t code = lead;
-        if (lead >= 0xF0U && lead <= 0xF4U) {
-            length = 4;
-            code = lead & 0x07U;
-        } else if (lead >= 0xE0U) {
-            length = 3;
-            code = lead & 0x0FU;
-        } else if (lead >= 0xC2U && lead < 0xE0U) {
+        std::size_t length = 0; // a byte that cannot lead a character
+        if (lead < 0x80U)
+            length = 1;
+        else if (lead >= 0xC2U && lead < 0xE0U)
             length = 2;
-            code = lead & 0x1FU;
-        } else if (lead >= 0x80U) {
+        else if (lead >= 0xE0U && lead < 0xF0U)
+            length = 3;
+        else if (lead >= 0xF0U && lead < 0xF5U)
+            length = 4;
+        if (length == 0 || text.size() - i < length)
             return false;
-        }
-        if (lead >= 0xF5U || text.size() - i < length)
-            return false;
+        // The lead byte's payload bits: 7, 5, 4 or 3 of them.
+        std::uint32_t code = lead & (0xFFU >> (length == 1 ? 1 : length + 1));
         for (std::size_t k = 1; k < length; ++k) {
             const auto byte = static_cast<unsigned char>(text[i + k]);
             if (!isContinuation(byte))
@@ -52,7 +49,7 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
-std::string quoted(std::string_view text)
+std::string quoteForMessage(std::string_view text)
 {
     if (text.find('\0') != std::string_view::npos)
         return "(holds a NUL byte)";

@@ -51,7 +51,7 @@ void ValueConverter::convert(std::string_view value, std::uint64_t lineNumber, b
     if (lineNumber != 0)
         message += "line " + std::to_string(lineNumber) + ": ";
     message += "not a number";
-    const std::string shown = tooLong ? "(longer than 1 MiB)" : quoted(value);
+    const std::string shown = tooLong ? "(longer than 1 MiB)" : quoteForMessage(value);
     message += shown.front() == '"' ? ": " : " ";
     message += shown;
     message += '\n';

@@ -3,17 +3,27 @@
 # test command and CI configure, a missing tool stops the configure instead, so no check can be
 # skipped there without anybody noticing.
 
-# tessaly_check(NAME <check> TOOLS <found variable>... [TEST])
-# Sets TESSALY_CHECK_<check> to whether every listed variable names something found. A check
-# that is skipped is named in one configure message at the end and, with TEST, shows in CTest as
-# a skipped test of that name.
+# tessaly_check(NAME <check> [TEST] [PROGRAMS <program>...] [FOUND <variable>...])
+# Looks for each program (alternative names joined by "|"), leaving its path in
+# TESSALY_PROGRAM_<first name as a C identifier>, and sets TESSALY_CHECK_<check> to whether every
+# program was found and every FOUND variable is true. A check that is skipped is named in one
+# configure message at the end and, with TEST, shows in CTest as a skipped test of that name.
 function(tessaly_check)
-    cmake_parse_arguments(PARSE_ARGV 0 arg "TEST" "NAME" "TOOLS")
+    cmake_parse_arguments(PARSE_ARGV 0 arg "TEST" "NAME" "PROGRAMS;FOUND")
     set(missing)
-    foreach(tool IN LISTS arg_TOOLS)
-        if(NOT ${tool})
-            string(REGEX REPLACE "_FOUND$" "" tool "${tool}")
-            list(APPEND missing ${tool})
+    foreach(program IN LISTS arg_PROGRAMS)
+        string(REPLACE "|" ";" names "${program}")
+        list(GET names 0 first)
+        string(MAKE_C_IDENTIFIER "${first}" variable)
+        find_program(TESSALY_PROGRAM_${variable} NAMES ${names})
+        if(NOT TESSALY_PROGRAM_${variable})
+            list(APPEND missing ${first})
+        endif()
+    endforeach()
+    foreach(variable IN LISTS arg_FOUND)
+        if(NOT ${variable})
+            string(REGEX REPLACE "_FOUND$" "" variable "${variable}")
+            list(APPEND missing ${variable})
         endif()
     endforeach()
     if(NOT missing)

@@ -2,6 +2,7 @@
 
 #include "cli/line_reader.h"
 #include "cli/output.h"
+#include "cli/quote.h"
 #include "cli/suggestions.h"
 #include "core/conversion_table.h"
 #include "core/convert_command.h"
@@ -83,6 +84,25 @@ TEST(ValueConverterTest, DescribesLinesThatCannotBeShown)
         "tessaly: line 4: not a number (longer than 1 MiB)\n"
         "tessaly: line 5: not a number: \"x\\x1b[2J\"\n"
         "tessaly: line 6: not a number (longer than 1 MiB)\n");
+}
+
+TEST(QuoteTest, ShowsWhatATerminalCanShowAndDescribesTheRest)
+{
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"abc", R"("abc")"},
+        {"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "\"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80\""},
+        {"a\"b\\c\td\x7f", R"("a\"b\\c\x09d\x7f")"},
+        {std::string(70, 'x'), '"' + std::string(60, 'x') + "\"..."},
+        {std::string(59, 'x') + "\xc3\xa9z", '"' + std::string(59, 'x') + "\xc3\xa9\"..."},
+        {std::string("1\0", 2), "(holds a NUL byte)"},
+        {"\xc0\xaf", "(not valid UTF-8)"},         // overlong "/"
+        {"\xed\xa0\x80", "(not valid UTF-8)"},     // a surrogate
+        {"\xf4\x90\x80\x80", "(not valid UTF-8)"}, // past U+10FFFF
+        {"\xe2\x82", "(not valid UTF-8)"},         // cut short
+        {"\x80", "(not valid UTF-8)"},
+    };
+    for (const auto &[text, shown] : cases)
+        EXPECT_EQ(quoteForMessage(text), shown);
 }
 
 // The first suggestion is the likeliest; text that is like no pair gets none.
