@@ -100,6 +100,26 @@ std::string wrapped(std::string_view text, std::string_view indent)
     return result + '\n';
 }
 
+// "Length, Mass or Temperature".
+std::string categoryChoice()
+{
+    std::string choice;
+    for (std::size_t i = 0; i < allCategories.size(); ++i) {
+        if (i > 0)
+            choice += i + 1 == allCategories.size() ? " or " : ", ";
+        choice += categoryName(allCategories[i]);
+    }
+    return choice;
+}
+
+bool sameIgnoringCase(std::string_view left, std::string_view right)
+{
+    const auto lower
+        = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
+        [&](char a, char b) { return lower(a) == lower(b); });
+}
+
 std::string helpText()
 {
     std::string help(usageLine);
@@ -114,14 +134,15 @@ std::string helpText()
     }
     help += "\nPAIR is a conversion as the window's list shows it, letter for letter, such as\n"
             "\"Pounds to Kilograms\". Each VALUE gets one line of output; with no VALUE, or a\n"
-            "VALUE of -, each line of standard input is a value. CATEGORY is Length, Mass or\n"
-            "Temperature.\n\n"
-            "Exit status:\n"
-            "  0  every value converted, or the help, version or list shown\n"
-            "  1  a value that is not a number (its output line is empty), a PAIR with no\n"
-            "     conversion, output that could not be written, or no display for the window\n"
-            "  2  a usage error, or the disclaimer not accepted\n\n"
-            "Disclaimer:\n";
+            "VALUE of -, each line of standard input is a value.\n"
+            "CATEGORY is "
+        + categoryChoice() + ".\n\n"
+        + "Exit status:\n"
+          "  0  every value converted, or the help, version or list shown\n"
+          "  1  a value that is not a number (its output line is empty), a PAIR with no\n"
+          "     conversion, output that could not be written, or no display for the window\n"
+          "  2  a usage error, or the disclaimer not accepted\n\n"
+          "Disclaimer:\n";
     help += wrapped(disclaimerText, "  ");
     help += "\nExamples:\n"
             "  tessaly --accept-disclaimer \"Pounds to Kilograms\" 2.5\n\n"
@@ -172,12 +193,7 @@ int listPairs(const std::vector<std::string_view> &positional, Output &out, Outp
     catalogue.Load();
     bool listed = false;
     for (const Category category : allCategories) {
-        if (!positional.empty()
-            && QString::fromUtf8(positional[0].data(), static_cast<qsizetype>(positional[0].size()))
-                    .compare(QLatin1String(categoryName(category).data(),
-                                 static_cast<qsizetype>(categoryName(category).size())),
-                        Qt::CaseInsensitive)
-                != 0)
+        if (!positional.empty() && !sameIgnoringCase(positional[0], categoryName(category)))
             continue;
         PairPrinter printer(category, out);
         ListRefill(catalogue, printer);
@@ -185,8 +201,7 @@ int listPairs(const std::vector<std::string_view> &positional, Output &out, Outp
     }
     if (!listed)
         return usageError(errors,
-            "no category " + quoteForMessage(positional[0])
-                + "; choose Length, Mass or Temperature");
+            "no category " + quoteForMessage(positional[0]) + "; choose " + categoryChoice());
     return Done;
 }
 
