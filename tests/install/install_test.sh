@@ -56,8 +56,9 @@ window=$(timeout 10 xdotool search --sync --onlyvisible --classname '^tessaly$' 
 
 title=$(xprop -id "$window" WM_NAME)
 class=$(xprop -id "$window" WM_CLASS)
-icon=$(xprop -id "$window" _NET_WM_ICON | head -n 2)
+# Whole, not cut short with head: under pipefail xprop's broken pipe would end the script.
+icon=$(xprop -id "$window" _NET_WM_ICON)
 [ "$title" = 'WM_NAME(STRING) = "Tessaly"' ] || fail "title: $title"
 [ "$class" = 'WM_CLASS(STRING) = "tessaly", "Tessaly"' ] || fail "class: $class"
-echo "$icon" | grep -q 'Icon (' || fail "no window icon: $icon"
+grep -q 'Icon (' <<<"$icon" || fail "no window icon: $(head -n 2 <<<"$icon")"
 echo "installed program shows its main window $window: title, class and icon as expected"
