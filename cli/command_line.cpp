@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <optional>
@@ -234,7 +235,11 @@ int convertValues(const std::vector<std::string_view> &positional, Output &out, 
         }
         LineReader lines(
             [](char *buffer, std::size_t size) {
-                return static_cast<long>(::read(STDIN_FILENO, buffer, size));
+                ssize_t count = 0;
+                do
+                    count = ::read(STDIN_FILENO, buffer, size);
+                while (count < 0 && errno == EINTR);
+                return static_cast<long>(count);
             },
             [&] {
                 out.flush();
