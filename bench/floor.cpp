@@ -1,6 +1,7 @@
 // The floor Tessaly is measured against: the smallest Qt Widgets program that shows a window of
 // Tessaly's size with the same kinds of controls and the same captions, and does nothing else.
 #include "ui/form1_layout.h"
+#include "ui/qt_geometry.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,11 +16,6 @@
 using namespace tessaly;
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget *create(const form1::Control &control, QWidget *parent)
 {
@@ -54,16 +50,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tessaly"));
-    const Pixels client = toPixels(form1::clientArea);
-    window.resize(client.width, client.height);
+    window.resize(toQRect(form1::clientArea).size());
 
     QHash<QString, QWidget *> frames;
     for (const form1::Control &control : form1::controls) {
         QWidget *parent
             = control.parent.empty() ? &window : frames.value(toQString(control.parent));
         QWidget *widget = create(control, parent);
-        const Pixels rect = toPixels(control.rect);
-        widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+        widget->setGeometry(toQRect(control.rect));
         if (control.kind == form1::Kind::Frame)
             frames.insert(toQString(control.name), widget);
     }

@@ -7,6 +7,7 @@
 #include "ui/form1_view.h"
 #include "ui/form2.h"
 #include "ui/pair_combo_box.h"
+#include "ui/qt_geometry.h"
 #include "ui/qt_message_box.h"
 #include "ui/result_label.h"
 
@@ -24,28 +25,15 @@ namespace tessaly {
 
 namespace {
 
-QRect toQRect(const Twips &twips)
-{
-    const Pixels pixels = toPixels(twips);
-    return {pixels.x, pixels.y, pixels.width, pixels.height};
-}
-
-QString captionOf(const form1::Control &control)
-{
-    return QString::fromUtf8(
-        control.caption.data(), static_cast<qsizetype>(control.caption.size()));
-}
-
 template <typename Widget> Widget *place(QWidget *parent, const form1::Control &control)
 {
     auto *widget = new Widget(parent);
-    widget->setObjectName(
-        QLatin1String(control.name.data(), static_cast<qsizetype>(control.name.size())));
+    widget->setObjectName(toQString(control.name));
     widget->setGeometry(toQRect(control.rect));
     if constexpr (std::is_base_of_v<QAbstractButton, Widget> || std::is_same_v<QLabel, Widget>)
-        widget->setText(captionOf(control));
+        widget->setText(toQString(control.caption));
     if constexpr (std::is_same_v<QGroupBox, Widget>)
-        widget->setTitle(captionOf(control));
+        widget->setTitle(toQString(control.caption));
     if constexpr (std::is_same_v<QLabel, Widget>) {
         widget->setWordWrap(true);
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -2,23 +2,13 @@
 
 #include "core/disclaimer.h"
 #include "ui/fonts.h"
-#include "ui/twips.h"
+#include "ui/qt_geometry.h"
 
 #include <QLabel>
 
 #include <algorithm>
 
 namespace tessaly {
-
-namespace {
-
-QRect toQRect(const Twips &twips)
-{
-    const Pixels pixels = toPixels(twips);
-    return {pixels.x, pixels.y, pixels.width, pixels.height};
-}
-
-} // namespace
 
 Form2::Form2(QWidget *parent)
     : QWidget(parent)
@@ -27,9 +17,7 @@ Form2::Form2(QWidget *parent)
     setWindowTitle(tr("Disclaimer"));
     setFont(windowFont());
 
-    Label1 = new QLabel(
-        QString::fromUtf8(disclaimerText.data(), static_cast<qsizetype>(disclaimerText.size())),
-        this);
+    Label1 = new QLabel(toQString(disclaimerText), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
