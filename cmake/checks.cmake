@@ -4,6 +4,8 @@
 # skipped there without anybody noticing.
 
 # tessaly_check(NAME <check> [TEST] [PROGRAMS <program>...] [FOUND <variable>...])
+# PROGRAMS names every program the check runs, not only the one it starts, so that a machine
+# with part of a tool (run-clang-tidy without clang-tidy) skips the check rather than failing it.
 # Looks for each program (alternative names joined by "|"), leaving its path in
 # TESSALY_PROGRAM_<first name as a C identifier>, and sets TESSALY_CHECK_<check> to whether every
 # program was found and every FOUND variable is true. A check that is skipped is named in one
