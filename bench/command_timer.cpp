@@ -1,7 +1,8 @@
 // Times whole commands: each is started afresh, the commands interleaved (A B A B ...) after a
 // warm-up, and the wall time from fork to exit and the peak resident memory are summarised as
 // median, minimum and maximum. Each command is one argument, split into words as a shell would.
-// With --stdin FILE each run reads FILE, and the rate in lines a second is given too.
+// With --stdin FILE each run reads FILE, and the rate in lines a second is given too. Each
+// median is also given as a multiple of the first command's, the floor where there is one.
 //
 // Usage: command_timer [--runs N] [--warmup N] [--stdin FILE] [--stdout FILE] NAME=COMMAND...
 #include <fcntl.h>
@@ -127,14 +128,15 @@ int main(int argc, char *argv[])
         lines = static_cast<std::size_t>(std::count(
             std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>(), '\n'));
     }
-    std::printf(
-        "%-10s %10s %10s %10s %14s", "command", "median ms", "min ms", "max ms", "peak RSS MiB");
+    std::printf("%-10s %10s %10s %10s %8s %14s", "command", "median ms", "min ms", "max ms",
+        "x first", "peak RSS MiB");
     std::printf(lines > 0 ? " %16s\n" : "\n", "lines/s");
     for (const Command &command : commands) {
         const double ms = median(command.ms);
-        std::printf("%-10s %10.2f %10.2f %10.2f %14.2f", command.name.c_str(), ms,
+        std::printf("%-10s %10.2f %10.2f %10.2f %8.3f %14.2f", command.name.c_str(), ms,
             *std::min_element(command.ms.begin(), command.ms.end()),
-            *std::max_element(command.ms.begin(), command.ms.end()), median(command.peakMiB));
+            *std::max_element(command.ms.begin(), command.ms.end()),
+            ms / median(commands.front().ms), median(command.peakMiB));
         if (lines > 0)
             std::printf(" %16.0f", static_cast<double>(lines) / (ms / 1000.0));
         std::printf("\n");

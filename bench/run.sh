@@ -11,7 +11,7 @@ need_packages "${build_packages[@]}" "${test_packages[@]}" dbus-daemon units qal
 cmake --preset default >/dev/null
 cmake --build --preset default --target tessaly startup_floor startup_harness core_benchmark \
     command_timer
-tessaly=$(realpath "${TESSALY:-build/default/ui/tessaly}")
+tessaly=$(realpath "${TESSALY:-build/default/bin/tessaly}")
 timer=build/default/bench/command_timer
 
 started=()
@@ -37,10 +37,21 @@ echo "== start-up ($(nproc) cores, $(uname -m), Xvfb $DISPLAY)"
 build/default/bench/startup_harness --runs "${RUNS:-30}" --warmup 3 --disclaimer \
     tessaly=$tessaly floor=build/default/bench/startup_floor
 
+# The command line's floor, built with the package's flags: Debian's hardening and those that
+# debian/rules adds.
+eval "$(sed -n 's/^export \(DEB_[A-Z_]*\) = \(.*\)$/export \1="\2"/p' debian/rules)"
+export DEB_BUILD_MAINT_OPTIONS
+# shellcheck disable=SC2046 # the flags are lists of words
+g++ -std=c++20 $(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS) \
+    bench/cli_floor.cpp -o "$work/cli_floor" $(dpkg-buildflags --get LDFLAGS)
+
 echo
-echo "== one conversion on the command line, against two other converters"
+echo "== the command line against its floor and two other converters"
 "$timer" --runs "${RUNS:-30}" --warmup 3 \
+    "floor=$work/cli_floor --accept-disclaimer 'Pounds to Kilograms' 2.5" \
     "tessaly=$tessaly --accept-disclaimer 'Pounds to Kilograms' 2.5" \
+    "version=$tessaly --version" \
+    "list=$tessaly --list" \
     "units=units -t '2.5 lb' kg" \
     "qalc=qalc -t '2.5 lb to kg'"
 

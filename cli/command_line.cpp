@@ -13,15 +13,15 @@
 #include "core/unit_catalogue.h"
 #include "runtime/number_text.h"
 
-#include <QCommandLineParser>
+#include "cli/system.h"
+#include "runtime/text.h"
 
-#include <unistd.h>
+#include <getopt.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,47 +30,155 @@ namespace tessaly::cli {
 
 namespace {
 
+enum OptionId { AcceptDisclaimer = 'a', List = 'l', Help = 'h', Version = 'v' };
+
 struct OptionText
 {
-    const char *shortName;
+    OptionId id;
     const char *longName;
     const char *description;
 };
 
 constexpr std::array options{
-    OptionText{"", "accept-disclaimer", "accept the disclaimer below and convert by PAIR"},
-    OptionText{"l", "list", "list the pairs of CATEGORY, or of every category"},
-    OptionText{"h", "help", "show this help and exit"},
-    OptionText{"v", "version", "show the version and exit"},
+    OptionText{
+        AcceptDisclaimer, "accept-disclaimer", "accept the disclaimer below and convert by PAIR"},
+    OptionText{List, "list", "list the pairs of CATEGORY, or of every category"},
+    OptionText{Help, "help", "show this help and exit"},
+    OptionText{Version, "version", "show the version and exit"},
 };
+
+bool hasShortName(const OptionText &option)
+{
+    return option.id != AcceptDisclaimer;
+}
 
 constexpr std::string_view usageLine
     = "Usage: tessaly [--list [CATEGORY] | --accept-disclaimer PAIR [VALUE]...]\n";
 
 enum Status { Done = 0, Failed = 1, UsageError = 2 };
 
-// Options go to the parser, everything else is kept as given, byte for byte: every option is a
-// flag, so a pair or a value can never be an option's argument. A value such as "-40" reads as a
-// number, which makes it a value rather than an option.
+// The options of the toolkit's window that take a value, and those that do not, as the toolkit
+// documents them; they start the window, not the command line.
+constexpr std::array<std::string_view, 12> windowOptionsWithValue{"-style", "-stylesheet",
+    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle", "-session", "-display", "-geometry"};
+constexpr std::array<std::string_view, 6> windowOptionsWithValueAttached{
+    "-style=", "-stylesheet=", "-qmljsdebugger=", "-dialogs=", "-fontengine=", "-platform="};
+constexpr std::array<std::string_view, 2> windowFlags{"-reverse", "-widgetcount"};
+
+template <std::size_t N>
+bool oneOf(std::string_view word, const std::array<std::string_view, N> &words)
+{
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+// How many words from argv[i] on form one window option: 0 when it is none.
+int windowOptionWords(int argc, const char *const argv[], int i)
+{
+    const std::string_view word = argv[i];
+    if (oneOf(word, windowFlags))
+        return 1;
+    if (std::any_of(windowOptionsWithValueAttached.begin(), windowOptionsWithValueAttached.end(),
+            [word](std::string_view prefix) {
+                return word.size() > prefix.size() && word.starts_with(prefix);
+            }))
+        return 1;
+    if (oneOf(word, windowOptionsWithValue) && i + 1 < argc)
+        return 2;
+    return 0;
+}
+
 struct Arguments
 {
-    QStringList options{QStringLiteral("tessaly")};
+    std::vector<OptionId> options;
     std::vector<std::string_view> positional;
+    // Empty, or why the arguments are not usable.
+    std::string error;
 };
 
+// The spellings getopt_long matches; it also takes any unambiguous abbreviation of a long one.
+std::array<option, options.size() + 1> longOptions()
+{
+    std::array<option, options.size() + 1> table{};
+    std::transform(options.begin(), options.end(), table.begin(), [](const OptionText &text) {
+        return option{text.longName, no_argument, nullptr, text.id};
+    });
+    return table;
+}
+
+bool isExactSpelling(std::string_view word)
+{
+    return std::any_of(options.begin(), options.end(), [word](const OptionText &option) {
+        return (word.starts_with("--") && word.substr(2) == option.longName)
+            || (hasShortName(option) && word.size() == 2 && word[0] == '-'
+                && word[1] == static_cast<char>(option.id));
+    });
+}
+
+std::string unknownOption(std::string_view word)
+{
+    std::vector<std::string> spellings(options.size());
+    std::transform(options.begin(), options.end(), spellings.begin(),
+        [](const OptionText &option) { return std::string("--") + option.longName; });
+    const std::vector<std::string> close = closestOf(word, spellings);
+    const std::string_view name = word.starts_with("--") ? word.substr(2) : word;
+    return "Unknown option " + quoteForMessage(name, '\'') + "."
+        + (close.empty() ? "" : " Did you mean " + close.front() + "?");
+}
+
+// One option word, read by getopt_long on its own, so that its state never carries over.
+std::string readOption(std::string_view word, std::vector<OptionId> &read)
+{
+    // Letters are never bundled: "-lh" is a mistyped "--help" far more often than "-l -h".
+    if (!word.starts_with("--") && word.size() > 2)
+        return unknownOption(word);
+    static const auto table = longOptions();
+    std::string program = "tessaly";
+    std::string copy(word);
+    std::array<char *, 3> words{program.data(), copy.data(), nullptr};
+    std::string shortNames = "+";
+    for (const OptionText &option : options) {
+        if (hasShortName(option))
+            shortNames += static_cast<char>(option.id);
+    }
+    optind = 0;
+    opterr = 0;
+    const int found = getopt_long(2, words.data(), shortNames.c_str(), table.data(), nullptr);
+    if (found != '?' && found != -1) {
+        read.push_back(static_cast<OptionId>(found));
+        return {};
+    }
+    const std::size_t equals = word.find('=');
+    if (optopt != 0 && equals != std::string_view::npos)
+        return "Unexpected value after " + quoteForMessage(word.substr(2, equals - 2), '\'') + ".";
+    return unknownOption(word);
+}
+
+// Options are read until the PAIR; after it, only the exact spelling of an option is one, so a
+// value that merely starts with a dash ("-40", "-1,5", "-inf") stays a value. "--" ends the
+// options anywhere.
 Arguments splitArguments(int argc, const char *const argv[])
 {
     Arguments arguments;
     bool onlyPositional = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (!onlyPositional && argument == "--")
+    for (int i = 1; i < argc && arguments.error.empty(); ++i) {
+        const std::string_view word = argv[i];
+        if (!onlyPositional && word == "--") {
             onlyPositional = true;
-        else if (!onlyPositional && argument.size() > 1 && argument.front() == '-'
-            && !parseNumber(argument))
-            arguments.options.append(QString::fromLocal8Bit(argv[i]));
-        else
-            arguments.positional.push_back(argument);
+        } else if (!onlyPositional && arguments.positional.empty()
+            && (windowOptionWords(argc, argv, i) > 0 || oneOf(word, windowOptionsWithValue))) {
+            arguments.error = windowOptionWords(argc, argv, i) == 0
+                ? quoteForMessage(word, '\'') + " needs a value"
+                : quoteForMessage(word, '\'')
+                    + " is an option of the window, which takes no "
+                      "other arguments";
+        } else if (onlyPositional || word.size() < 2 || word.front() != '-'
+            || (!arguments.positional.empty() && !isExactSpelling(word))
+            || (arguments.positional.empty() && parseNumber(word))) {
+            arguments.positional.push_back(word);
+        } else {
+            arguments.error = readOption(word, arguments.options);
+        }
     }
     return arguments;
 }
@@ -115,33 +223,40 @@ std::string categoryChoice()
 
 bool sameIgnoringCase(std::string_view left, std::string_view right)
 {
-    const auto lower
-        = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     return std::equal(left.begin(), left.end(), right.begin(), right.end(),
-        [&](char a, char b) { return lower(a) == lower(b); });
+        [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
 }
 
 std::string helpText()
 {
     std::string help(usageLine);
-    help += "Converts a number between units of length, mass and temperature, with exactly\n"
-            "the answers of Tessaly's window. With no arguments, Tessaly opens its window.\n\n";
+    help += wrapped("Converts a number between units of length, mass and temperature. With no "
+                    "arguments, Tessaly opens its window instead, and exits with status 1 where "
+                    "it cannot.",
+        "");
+    help += '\n';
     for (const OptionText &option : options) {
-        std::string names = *option.shortName != '\0'
-            ? std::string("  -") + option.shortName + ", --" + option.longName
+        std::string names = hasShortName(option)
+            ? std::string("  -") + static_cast<char>(option.id) + ", --" + option.longName
             : std::string("      --") + option.longName;
         names.resize(std::max<std::size_t>(names.size() + 2, 27), ' ');
         help += names + option.description + '\n';
     }
-    help += "\nPAIR is a conversion as the window's list shows it, letter for letter, such as\n"
-            "\"Pounds to Kilograms\". Each VALUE gets one line of output; with no VALUE, or a\n"
-            "VALUE of -, each line of standard input is a value.\n"
-            "CATEGORY is "
-        + categoryChoice() + ".\n\n"
+    help += '\n';
+    help += wrapped("PAIR is a conversion as --list shows it, letter for letter, such as \"Pounds "
+                    "to Kilograms\". The unit names are Tessaly's own: \"Foots\" and "
+                    "\"Milimeters\" are spelled so on purpose, and \"Tons\" is the metric tonne "
+                    "(1 Tons is 2204.62262184 Pounds). Each VALUE gets one line of output; with "
+                    "no VALUE, or a VALUE of -, each line of standard input is a value. A VALUE "
+                    "may start with a dash (-40); only the exact spelling of an option is read "
+                    "as one after PAIR.",
+        "");
+    help += "CATEGORY is " + categoryChoice() + ".\n\n"
         + "Exit status:\n"
           "  0  every value converted, or the help, version or list shown\n"
           "  1  a value that is not a number (its output line is empty), a PAIR with no\n"
-          "     conversion, output that could not be written, or no display for the window\n"
+          "     conversion, or output that could not be written (a closed pipe ends the\n"
+          "     output without a message)\n"
           "  2  a usage error, or the disclaimer not accepted\n\n"
           "Disclaimer:\n";
     help += wrapped(disclaimerText, "  ");
@@ -233,18 +348,10 @@ int convertValues(const std::vector<std::string_view> &positional, Output &out, 
             converter.convertArgument(value);
             continue;
         }
-        LineReader lines(
-            [](char *buffer, std::size_t size) {
-                ssize_t count = 0;
-                do
-                    count = ::read(STDIN_FILENO, buffer, size);
-                while (count < 0 && errno == EINTR);
-                return static_cast<long>(count);
-            },
-            [&] {
-                out.flush();
-                errors.flush();
-            });
+        LineReader lines(system::readInput, [&] {
+            out.flush();
+            errors.flush();
+        });
         if (!converter.convertLines(lines)) {
             errors.write(
                 std::string("tessaly: cannot read standard input: ") + std::strerror(errno) + '\n');
@@ -257,26 +364,23 @@ int convertValues(const std::vector<std::string_view> &positional, Output &out, 
 int dispatch(int argc, const char *const argv[], Output &out, Output &errors)
 {
     const Arguments arguments = splitArguments(argc, argv);
-    QCommandLineParser parser;
-    for (const OptionText &option : options) {
-        QStringList names{QLatin1String(option.longName)};
-        if (*option.shortName != '\0')
-            names.prepend(QLatin1String(option.shortName));
-        parser.addOption(QCommandLineOption(names, QLatin1String(option.description)));
-    }
-    if (!parser.parse(arguments.options))
-        return usageError(errors, parser.errorText().toStdString());
+    if (!arguments.error.empty())
+        return usageError(errors, arguments.error);
+    const auto given = [&](OptionId id) {
+        return std::find(arguments.options.begin(), arguments.options.end(), id)
+            != arguments.options.end();
+    };
 
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (given(Help)) {
         out.write(helpText());
         return Done;
     }
-    if (parser.isSet(QStringLiteral("version"))) {
+    if (given(Version)) {
         out.write("tessaly " TESSALY_DISPLAY_VERSION "\n");
         return Done;
     }
-    const bool accepted = parser.isSet(QStringLiteral("accept-disclaimer"));
-    if (parser.isSet(QStringLiteral("list"))) {
+    const bool accepted = given(AcceptDisclaimer);
+    if (given(List)) {
         if (accepted)
             return usageError(errors, "--list and --accept-disclaimer do not go together");
         return listPairs(arguments.positional, out, errors);
@@ -296,44 +400,33 @@ int dispatch(int argc, const char *const argv[], Output &out, Output &errors)
 
 } // namespace
 
-bool isCommandLine(int argc, const char *const argv[])
+bool wantsWindow(int argc, const char *const argv[])
 {
-    const auto qtOption = [](std::string_view argument) {
-        return argument.size() > 2 && argument[0] == '-' && argument[1] != '-';
-    };
-    if (argc > 1 && !qtOption(argv[1]))
-        return true;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument.starts_with("--") || (argument.size() == 2 && argument[0] == '-'))
-            return true;
+    for (int i = 1; i < argc;) {
+        const int words = windowOptionWords(argc, argv, i);
+        if (words == 0)
+            return false;
+        i += words;
     }
-    return false;
+    return true;
 }
 
 int run(int argc, const char *const argv[])
 {
-    // A closed pipe is then a failed write, reported like any other, not a silent death.
-    std::signal(SIGPIPE, SIG_IGN);
-    Output out(STDOUT_FILENO);
-    Output errors(STDERR_FILENO);
+    system::ignoreBrokenPipe();
+    Output out(system::standardOutput);
+    Output errors(system::standardError);
     int status = dispatch(argc, argv, out, errors);
+    // A reader that closed the pipe has all it wanted, as with any filter: nothing to report,
+    // but the output is not all there, so the status is not success.
     if (!out.flush()) {
-        errors.write(
-            std::string("tessaly: cannot write the output: ") + std::strerror(out.error()) + '\n');
+        if (out.error() != EPIPE)
+            errors.write(std::string("tessaly: cannot write the output: ")
+                + std::strerror(out.error()) + '\n');
         status = Failed;
     }
     errors.flush();
     return status;
-}
-
-int reportUnusedArguments(int argc, const char *const argv[])
-{
-    Output errors(STDERR_FILENO);
-    std::string unused;
-    for (int i = 1; i < argc; ++i)
-        unused += (i > 1 ? " " : "") + quoteForMessage(argv[i]);
-    return usageError(errors, "unknown arguments: " + unused);
 }
 
 } // namespace tessaly::cli

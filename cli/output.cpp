@@ -1,6 +1,6 @@
 #include "cli/output.h"
 
-#include <unistd.h>
+#include "cli/system.h"
 
 #include <cerrno>
 
@@ -39,10 +39,9 @@ bool Output::flush()
         return !failed();
     std::size_t done = 0;
     while (done < m_buffer.size()) {
-        const ssize_t written = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
+        const long written
+            = system::writeSome(m_fd, m_buffer.data() + done, m_buffer.size() - done);
         if (written < 0) {
-            if (errno == EINTR)
-                continue;
             m_error = errno;
             break;
         }

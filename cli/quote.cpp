@@ -1,5 +1,6 @@
 #include "cli/quote.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -12,6 +13,56 @@ constexpr std::size_t shownBytes = 60;
 bool isContinuation(unsigned char byte)
 {
     return (byte & 0xC0U) == 0x80U;
+}
+
+// The code point of one whole, valid UTF-8 character.
+std::uint32_t codePoint(std::string_view character)
+{
+    const auto lead = static_cast<unsigned char>(character[0]);
+    std::uint32_t code = lead & (0xFFU >> (character.size() == 1 ? 1 : character.size() + 1));
+    for (std::size_t k = 1; k < character.size(); ++k)
+        code = (code << 6U) | (static_cast<unsigned char>(character[k]) & 0x3FU);
+    return code;
+}
+
+// Characters that a terminal does not show as themselves: controls, which may move the cursor or
+// clear the screen, and the invisible format characters and line separators, with which a
+// typed "\ufeff1" or "1\u200b" would look exactly like "1".
+bool isHidden(std::uint32_t code)
+{
+    constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 20> hidden{{
+        {0x0000, 0x001F},
+        {0x007F, 0x009F},
+        {0x00AD, 0x00AD},
+        {0x0600, 0x0605},
+        {0x061C, 0x061C},
+        {0x06DD, 0x06DD},
+        {0x070F, 0x070F},
+        {0x0890, 0x0891},
+        {0x08E2, 0x08E2},
+        {0x180E, 0x180E},
+        {0x200B, 0x200F},
+        {0x2028, 0x202E},
+        {0x2060, 0x206F},
+        {0xFEFF, 0xFEFF},
+        {0xFFF9, 0xFFFB},
+        {0x110BD, 0x110BD},
+        {0x13430, 0x1343F},
+        {0x1BCA0, 0x1BCA3},
+        {0x1D173, 0x1D17A},
+        {0xE0001, 0xE007F},
+    }};
+    return std::any_of(hidden.begin(), hidden.end(),
+        [code](const auto &range) { return code >= range.first && code <= range.second; });
+}
+
+std::string hexDigits(std::uint32_t code, int digits)
+{
+    constexpr std::string_view hex = "0123456789abcdef";
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (auto place = text.rbegin(); place != text.rend(); ++place, code >>= 4U)
+        *place = hex[code & 0xFU];
+    return text;
 }
 
 } // namespace
@@ -49,32 +100,33 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
-std::string quoteForMessage(std::string_view text)
+std::string quoteForMessage(std::string_view text, char quote)
 {
     if (text.find('\0') != std::string_view::npos)
         return "(holds a NUL byte)";
     if (!isValidUtf8(text))
         return "(not valid UTF-8)";
 
-    std::string shown = "\"";
+    std::string shown(1, quote);
     std::size_t i = 0;
-    for (; i < text.size() && i < shownBytes; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x20U || byte == 0x7FU) {
-            constexpr std::string_view hex = "0123456789abcdef";
-            shown += "\\x";
-            shown += hex[byte >> 4U];
-            shown += hex[byte & 0xFU];
+    while (i < text.size() && i < shownBytes) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;
+        while (i + length < text.size()
+            && isContinuation(static_cast<unsigned char>(text[i + length])))
+            ++length;
+        const std::uint32_t code = codePoint(text.substr(i, length));
+        if (isHidden(code)) {
+            shown += code < 0x80U ? "\\x" : code <= 0xFFFFU ? "\\u" : "\\U";
+            shown += hexDigits(code, code < 0x80U ? 2 : code <= 0xFFFFU ? 4 : 8);
         } else {
-            if (byte == '"' || byte == '\\')
+            if (lead == static_cast<unsigned char>(quote) || lead == '\\')
                 shown += '\\';
-            shown += static_cast<char>(byte);
+            shown.append(text.substr(i, length));
         }
+        i += length;
     }
-    // Finish the character the cut fell inside.
-    while (i < text.size() && isContinuation(static_cast<unsigned char>(text[i])))
-        shown += text[i++];
-    shown += '"';
+    shown += quote;
     if (i < text.size())
         shown += "...";
     return shown;

@@ -6,10 +6,10 @@
 
 namespace tessaly::cli {
 
-// A user's text as an error message can show it on a terminal: in double quotes, control
-// characters escaped, cut short past a few dozen characters. Text that cannot be shown is
+// A user's text as an error message can show it on a terminal: in quotes, control and invisible
+// format characters escaped, cut short past a few dozen characters. Text that cannot be shown is
 // described instead: "(holds a NUL byte)", "(not valid UTF-8)".
-[[nodiscard]] std::string quoteForMessage(std::string_view text);
+[[nodiscard]] std::string quoteForMessage(std::string_view text, char quote = '"');
 
 [[nodiscard]] bool isValidUtf8(std::string_view text);
 

@@ -2,10 +2,10 @@
 
 #include "core/conversion_table.h"
 #include "core/pair_label.h"
+#include "runtime/text.h"
 
 #include <algorithm>
 #include <numeric>
-#include <tuple>
 
 namespace tessaly::cli {
 
@@ -26,7 +26,7 @@ std::string folded(std::string_view text)
         if (blank && !result.empty())
             result += ' ';
         blank = false;
-        result += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        result += lowerAscii(c);
     }
     return result;
 }
@@ -54,33 +54,44 @@ std::size_t editDistance(std::string_view from, std::string_view to)
 
 } // namespace
 
-std::vector<std::string> suggestPairs(std::string_view text)
+std::vector<std::string> closestOf(std::string_view text, std::span<const std::string> known)
 {
     const std::string typed = folded(text);
-    std::vector<std::tuple<std::size_t, std::size_t, std::string>> close;
-    const auto rules = ConversionTable();
-    for (std::size_t index = 0; index < rules.size(); ++index) {
-        std::string label = PairLabel(rules[index].source, rules[index].target);
-        const std::string known = folded(label);
+    std::vector<std::pair<std::size_t, std::size_t>> close;
+    for (std::size_t index = 0; index < known.size(); ++index) {
+        const std::string candidate = folded(known[index]);
         // A quarter of the letters may be wrong: "Feet to Meters" is three edits from
         // "Foots to Meters".
-        const std::size_t allowed = std::max<std::size_t>(2, known.size() / 4);
-        const std::size_t lengthGap = typed.size() > known.size() ? typed.size() - known.size()
-                                                                  : known.size() - typed.size();
+        const std::size_t allowed = std::max<std::size_t>(2, candidate.size() / 4);
+        const std::size_t lengthGap = typed.size() > candidate.size()
+            ? typed.size() - candidate.size()
+            : candidate.size() - typed.size();
         if (lengthGap > allowed)
             continue;
-        const std::size_t distance = editDistance(typed, known);
+        const std::size_t distance = editDistance(typed, candidate);
         if (distance <= allowed)
-            close.emplace_back(distance, index, std::move(label));
+            close.emplace_back(distance, index);
     }
     std::sort(close.begin(), close.end());
-    std::vector<std::string> labels;
-    for (auto &candidate : close) {
-        if (labels.size() == mostSuggestions)
+    std::vector<std::string> closest;
+    for (const auto &candidate : close) {
+        if (closest.size() == mostSuggestions)
             break;
-        labels.push_back(std::move(std::get<2>(candidate)));
+        closest.push_back(known[candidate.second]);
     }
-    return labels;
+    return closest;
+}
+
+std::vector<std::string> suggestPairs(std::string_view text)
+{
+    static const std::vector<std::string> labels = [] {
+        const auto rules = ConversionTable();
+        std::vector<std::string> all(rules.size());
+        std::transform(rules.begin(), rules.end(), all.begin(),
+            [](const ConversionRule &rule) { return PairLabel(rule.source, rule.target); });
+        return all;
+    }();
+    return closestOf(text, labels);
 }
 
 } // namespace tessaly::cli

@@ -1,6 +1,7 @@
 #ifndef TESSALY_CLI_SUGGESTIONS_H
 #define TESSALY_CLI_SUGGESTIONS_H
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,10 @@ namespace tessaly::cli {
 // same pair in another letter case or spacing, or with a letter or two wrong ("Feet" for
 // "Foots", "Millimeters" for "Milimeters"). Empty when nothing is close.
 [[nodiscard]] std::vector<std::string> suggestPairs(std::string_view text);
+
+// Up to three of the known texts closest to text, closest first, by the same measure.
+[[nodiscard]] std::vector<std::string> closestOf(
+    std::string_view text, std::span<const std::string> known);
 
 } // namespace tessaly::cli
 

@@ -13,6 +13,13 @@ namespace tessaly {
     return left == right;
 }
 
+// Letter case folded for the ASCII letters alone, for comparisons where case is forgiven (a
+// category named on the command line, a near miss of a pair label).
+[[nodiscard]] constexpr char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Reserves once, so building a pair label costs one allocation.
 [[nodiscard]] inline std::string joinText(std::string_view left, std::string_view right)
 {

@@ -7,7 +7,7 @@ source scripts/packages.sh
 need_packages "${build_packages[@]}"
 cmake --preset app
 cmake --build --preset app
-program=build/app/ui/tessaly
+program=build/app/bin/tessaly
 if [ ! -x "$program" ]; then
     echo "run.sh: the build finished but made no $program to start" >&2
     exit 1

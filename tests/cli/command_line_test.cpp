@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -29,7 +30,8 @@ std::string slurp(const std::string &path)
     return text.str();
 }
 
-// Runs a shell command in which $T is the program, with no display in reach.
+// Runs a shell command in which $T is the program and $W a scratch folder, with no display in
+// reach.
 Result shell(const std::string &command)
 {
     char folder[] = "/tmp/tessaly-cli-XXXXXX";
@@ -40,6 +42,8 @@ Result shell(const std::string &command)
     const pid_t pid = fork();
     if (pid == 0) {
         setenv("T", TESSALY_PROGRAM, 1);
+        setenv("W", folder, 1);
+        setenv("WINDOW_LIBRARY", TESSALY_WINDOW_LIBRARY, 1);
         unsetenv("DISPLAY");
         unsetenv("WAYLAND_DISPLAY");
         unsetenv("QT_QPA_PLATFORM");
@@ -51,9 +55,7 @@ Result shell(const std::string &command)
     waitpid(pid, &status, 0);
     Result result{
         WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), slurp(out), slurp(err)};
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    rmdir(folder);
+    std::filesystem::remove_all(folder);
     return result;
 }
 
@@ -78,7 +80,7 @@ TEST(CommandLineTest, AnswersWithTheWindowsTextsAndDocumentedStatuses)
             "Celsius to Fahrenheit\nCelsius to Kelvin\nFahrenheit to Celsius\n"
             "Fahrenheit to Kelvin\nKelvin to Celsius\nKelvin to Fahrenheit\n",
             {}},
-        {"$T --list | sed -n '1p;56p;57p;86p;87p;92p;93p'", 0,
+        {"$T --list >$W/list; s=$?; sed -n '1p;56p;57p;86p;87p;92p;93p' $W/list; exit $s", 0,
             "Centimeters to Foots\nYards to Milimeters\nGrams to Kilograms\nTons to Pounds\n"
             "Celsius to Fahrenheit\nKelvin to Fahrenheit\n",
             {}},
@@ -100,6 +102,27 @@ TEST(CommandLineTest, AnswersWithTheWindowsTextsAndDocumentedStatuses)
             {"tessaly: cannot write the output: No space left on device\n"}},
         {"$T --help >/dev/full", 1, "", {"No space left on device"}},
         {"$T", 1, "", {"tessaly: cannot open a window: no display", "tessaly --help"}},
+        // The command line maps none of the window's libraries.
+        {"LD_DEBUG=libs $T --version 2>$W/libs; s=$?; grep -c 'libQt6' $W/libs;"
+         " grep -q 'calling init: .*libc.so' $W/libs || echo 'nothing traced'; exit $s",
+            0, "tessaly " TESSALY_DISPLAY_VERSION "\n0\n", {}},
+        {"mkdir $W/bin && cp $T $W/bin && $W/bin/tessaly", 1, "",
+            {"tessaly: cannot open a window: ", "missing or broken"}},
+        {"mkdir -p $W/bin/$WINDOW_LIBRARY && rmdir $W/bin/$WINDOW_LIBRARY && cp $T $W/bin"
+         " && echo junk >$W/bin/$WINDOW_LIBRARY && $W/bin/tessaly -platform xcb",
+            1, "", {"tessaly: cannot open a window: ", "missing or broken"}},
+        {"$T -help", 2, "", {"tessaly: Unknown option '-help'. Did you mean --help?\n", usage}},
+        {"$T -version", 2, "", {"Did you mean --version?\n", usage}},
+        {"$T -lh", 2, "", {"tessaly: Unknown option '-lh'.\n", usage}},
+        {"$T -style fusion extra", 2, "", {usage}},
+        {"$T --accept-disclaimer 'Kelvin to Celsius' -1,5 -inf -e5 -- -5 --accept-disclaimer", 1,
+            "\n\n\n-278\n\n", {"tessaly: not a number: \"-1,5\"\n", "not a number: \"-e5\"\n"}},
+        {"$T --accept-disclaimer 'Kelvin to Celsius' \"$(printf '\\357\\273\\2771')\"", 1, "\n",
+            {"tessaly: not a number: \"\\ufeff1\"\n"}},
+        {"$T 'Kelvin to Celsius' 1 --accept-disclaimer", 0, "-272\n", {}},
+        {"yes 1 | { $T --accept-disclaimer 'Pounds to Kilograms'; s=$?; [ $s = 1 ] ||"
+         " echo \"status $s\" >&2; } | head -n 1",
+            0, "0.45359237\n", {}},
         {"DISPLAY=:9999 $T -style fusion", 1, "", {"(DISPLAY=:9999, "}},
     };
     for (const Case &c : cases) {

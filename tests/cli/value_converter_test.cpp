@@ -92,6 +92,10 @@ TEST(QuoteTest, ShowsWhatATerminalCanShowAndDescribesTheRest)
         {"abc", R"("abc")"},
         {"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "\"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80\""},
         {"a\"b\\c\td\x7f", R"("a\"b\\c\x09d\x7f")"},
+        {"\xef\xbb\xbf"
+         "1",
+            R"("\ufeff1")"},
+        {"a\xc2\x85\xe2\x80\x8b\xf3\xa0\x80\x81", R"("a\u0085\u200b\U000e0001")"},
         {std::string(70, 'x'), '"' + std::string(60, 'x') + "\"..."},
         {std::string(59, 'x') + "\xc3\xa9z", '"' + std::string(59, 'x') + "\xc3\xa9\"..."},
         {std::string("1\0", 2), "(holds a NUL byte)"},

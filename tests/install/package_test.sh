@@ -32,8 +32,17 @@ tags=$(lintian -i -I --pedantic --fail-on error,warning,info,pedantic,experiment
 $tags"
 echo "lintian -i -I --pedantic: no tags"
 
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+window_library="usr/lib/$multiarch/tessaly/libtessaly-window.so"
 dpkg-deb -x "$package" "$work/root"
-hardening-check "$work/root/usr/bin/tessaly" || fail "hardening-check finds a protection missing"
+hardening-check "$work/root/usr/bin/tessaly" "$work/root/$window_library" \
+    || fail "hardening-check finds a protection missing"
+# The command line maps no library of the window's toolkit.
+LD_DEBUG=libs "$work/root/usr/bin/tessaly" --version >/dev/null 2>"$work/libs" \
+    || fail "tessaly --version: $(cat "$work/libs")"
+grep -q 'calling init: .*libc\.so' "$work/libs" || fail "LD_DEBUG traced nothing"
+! grep 'libQt6' "$work/libs" || fail "the command line loads the toolkit"
+echo "tessaly --version loads: $(grep -o 'calling init: [^ ]*' "$work/libs" | sed 's/.*\///' | sort -u | tr '\n' ' ')"
 
 field() { dpkg-deb -f "$package" "$1"; }
 [ "$(field Package)" = tessaly ] || fail "Package: $(field Package)"
@@ -51,6 +60,7 @@ files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | sort)
 expected=$(
     {
         echo ./usr/bin/tessaly
+        echo "./$window_library"
         echo ./usr/share/doc/tessaly/changelog.gz
         echo ./usr/share/doc/tessaly/copyright
         echo ./usr/share/man/man1/tessaly.1.gz

@@ -1,20 +1,16 @@
-#include "cli/command_line.h"
 #include "ui/application.h"
 #include "ui/form1.h"
 #include "ui/window_system.h"
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
+// What the program calls when it is started for its window, with the arguments it was given:
+// none, or only the toolkit's own window options, which QApplication takes.
+extern "C" __attribute__((visibility("default"))) int tessaly_window_main(int argc, char *argv[])
 {
-    if (tessaly::cli::isCommandLine(argc, argv))
-        return tessaly::cli::run(argc, argv);
-
     tessaly::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
     windowSystem.passed();
-    if (argc > 1)
-        return tessaly::cli::reportUnusedArguments(argc, argv);
 
     tessaly::describeApplication();
     tessaly::Form1 window;
