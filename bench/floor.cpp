@@ -1,6 +1,6 @@
 // The floor Tessaly is measured against: the smallest Qt Widgets program that shows a window of
 // Tessaly's size with the same kinds of controls and the same captions, and does nothing else.
-#include "ui/form1_layout.h"
+#include "layout/form1_layout.h"
 #include "ui/qt_geometry.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 
 #include "core/convert_command.h"
 #include "core/list_refill.h"
+#include "layout/form1_layout.h"
 #include "ui/fonts.h"
-#include "ui/form1_layout.h"
 #include "ui/form1_view.h"
 #include "ui/form2.h"
 #include "ui/pair_combo_box.h"
@@ -19,31 +19,44 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <type_traits>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace tessaly {
 
 namespace {
 
-template <typename Widget> Widget *place(QWidget *parent, const form1::Control &control)
+QWidget *makeControl(const form1::Control &control, QWidget *parent)
 {
-    auto *widget = new Widget(parent);
-    widget->setObjectName(toQString(control.name));
-    widget->setGeometry(toQRect(control.rect));
-    if constexpr (std::is_base_of_v<QAbstractButton, Widget> || std::is_same_v<QLabel, Widget>)
-        widget->setText(toQString(control.caption));
-    if constexpr (std::is_same_v<QGroupBox, Widget>)
-        widget->setTitle(toQString(control.caption));
-    if constexpr (std::is_same_v<QLabel, Widget>) {
-        widget->setWordWrap(true);
-        widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    if constexpr (std::is_same_v<QPushButton, Widget>) {
+    const QString caption = toQString(control.caption);
+    switch (control.kind) {
+    case form1::Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case form1::Kind::OptionButton:
+        return new QRadioButton(caption, parent);
+    case form1::Kind::TextBox:
+        return new QLineEdit(parent);
+    case form1::Kind::ResultLabel:
+        return new ResultLabel(parent);
+    case form1::Kind::CommandButton: {
+        auto *button = new QPushButton(caption, parent);
         // Enter and Esc press neither button.
-        widget->setAutoDefault(false);
-        widget->setDefault(false);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
     }
-    return widget;
+    case form1::Kind::ComboBox:
+        return new PairComboBox(parent);
+    case form1::Kind::CheckBox:
+        return new QCheckBox(parent);
+    case form1::Kind::Label:
+        break;
+    }
+    auto *label = new QLabel(caption, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 } // namespace
@@ -56,37 +69,44 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
     setFont(windowFont());
     resize(toQRect(form1::clientArea).size());
 
-    Frame1 = place<QGroupBox>(this, form1::Frame1);
-    Option1 = place<QRadioButton>(Frame1, form1::Option1);
-    Option2 = place<QRadioButton>(Frame1, form1::Option2);
-    Option3 = place<QRadioButton>(Frame1, form1::Option3);
+    std::vector<std::pair<int, QWidget *>> tabStops;
+    for (const form1::Control &control : form1::controls) {
+        QWidget *container = control.parent.empty()
+            ? this
+            : findChild<QWidget *>(toQString(control.parent), Qt::FindDirectChildrenOnly);
+        QWidget *widget = makeControl(control, container);
+        widget->setObjectName(toQString(control.name));
+        widget->setGeometry(toQRect(control.rect));
+        if (control.font == form1::Font::Large)
+            widget->setFont(largeFont());
+        if (control.tabIndex != form1::noTabStop)
+            tabStops.emplace_back(control.tabIndex, widget);
+    }
+    Frame1 = control<QGroupBox>(form1::Frame1);
+    Option1 = control<QRadioButton>(form1::Option1);
+    Option2 = control<QRadioButton>(form1::Option2);
+    Option3 = control<QRadioButton>(form1::Option3);
+    Text1 = control<QLineEdit>(form1::Text1);
+    Label2 = control<QLabel>(form1::Label2);
+    Command1 = control<QPushButton>(form1::Command1);
+    Label1 = control<ResultLabel>(form1::Label1);
+    Combo1 = control<PairComboBox>(form1::Combo1);
+    Label3 = control<QLabel>(form1::Label3);
+    Label4 = control<QLabel>(form1::Label4);
+    Command2 = control<QPushButton>(form1::Command2);
+    Label5 = control<QLabel>(form1::Label5);
+    Check1 = control<QCheckBox>(form1::Check1);
+
+    std::sort(tabStops.begin(), tabStops.end());
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+
     Option1->setChecked(true);
-
-    Text1 = place<QLineEdit>(this, form1::Text1);
-    Text1->setFont(largeFont());
     Text1->setAccessibleName(tr("Value"));
-    Label2 = place<QLabel>(this, form1::Label2);
-    Command1 = place<QPushButton>(this, form1::Command1);
-    Label1 = place<ResultLabel>(this, form1::Label1);
-    Label1->setFont(largeFont());
     Label1->setAccessibleDescription(tr("Result"));
-    Combo1 = place<PairComboBox>(this, form1::Combo1);
     Combo1->setAccessibleName(tr("Conversion"));
-    Label3 = place<QLabel>(this, form1::Label3);
-    Label4 = place<QLabel>(this, form1::Label4);
-    Command2 = place<QPushButton>(this, form1::Command2);
-    Label5 = place<QLabel>(this, form1::Label5);
     // Label5 is the box's caption for the eye; this name is its caption for the ear.
-    Check1 = place<QCheckBox>(this, form1::Check1);
     Check1->setAccessibleName(Label5->text());
-
-    setTabOrder(Option3, Option2);
-    setTabOrder(Option2, Option1);
-    setTabOrder(Option1, Command1);
-    setTabOrder(Command1, Text1);
-    setTabOrder(Text1, Combo1);
-    setTabOrder(Combo1, Command2);
-    setTabOrder(Command2, Check1);
 
     m_view = std::make_unique<Form1View>(
         Form1View::Controls{Option1, Option2, Option3, Check1, Combo1, Text1, Label1});

@@ -2,6 +2,7 @@
 #define TESSALY_UI_FORM1_H
 
 #include "core/unit_catalogue.h"
+#include "layout/form1_layout.h"
 
 #include <QWidget>
 
@@ -47,6 +48,15 @@ private slots:
     void command2Clicked();
 
 private:
+    // The control the table names, made by the constructor as the kind the table gives.
+    template <typename Widget> Widget *control(const form1::Control &entry) const
+    {
+        auto *widget = findChild<Widget *>(
+            QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
+        Q_ASSERT(widget != nullptr);
+        return widget;
+    }
+
     QGroupBox *Frame1;
     QRadioButton *Option1;
     QRadioButton *Option2;

@@ -1,6 +1,6 @@
 #include "ui/form2.h"
 
-#include "core/disclaimer.h"
+#include "layout/form2_layout.h"
 #include "ui/fonts.h"
 #include "ui/qt_geometry.h"
 
@@ -17,15 +17,15 @@ Form2::Form2(QWidget *parent)
     setWindowTitle(tr("Disclaimer"));
     setFont(windowFont());
 
-    Label1 = new QLabel(toQString(disclaimerText), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = new QLabel(toQString(form2::Label1.caption), this);
+    Label1->setObjectName(toQString(form2::Label1.name));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(toQRect({240, 240, 4215, 2535}));
+    Label1->setGeometry(toQRect(form2::Label1.rect));
 
     // The label box runs past the bottom of the window; only a font that needs more lines than
     // the window shows makes the window taller, just enough for the last line.
-    const QRect client = toQRect({0, 0, 4680, 1260});
+    const QRect client = toQRect(form2::clientArea);
     const int textBottom = Label1->y() + Label1->heightForWidth(Label1->width());
     resize(client.width(), std::max(client.height(), textBottom));
 }

@@ -1,7 +1,7 @@
 #ifndef TESSALY_UI_QT_GEOMETRY_H
 #define TESSALY_UI_QT_GEOMETRY_H
 
-#include "ui/twips.h"
+#include "layout/twips.h"
 
 #include <QRect>
 #include <QString>

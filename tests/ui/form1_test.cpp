@@ -1,6 +1,6 @@
 #include "form1_fixture.h"
 
-#include "ui/form1_layout.h"
+#include "layout/form1_layout.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

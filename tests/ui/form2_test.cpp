@@ -1,5 +1,7 @@
 #include "form1_fixture.h"
+#include "layout/form2_layout.h"
 #include "ui/form2.h"
+#include "ui/qt_geometry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,14 +22,14 @@ TEST_F(Form2Test, ShowsTheOneDisclaimerWindowWithItsWholeText)
     EXPECT_EQ(disclaimer->windowTitle(), "Disclaimer");
     EXPECT_EQ(disclaimer->parentWidget(), nullptr);
     EXPECT_FALSE(disclaimer->isModal());
-    EXPECT_EQ(disclaimer->width(), 312);
-    EXPECT_GE(disclaimer->height(), 84);
+    EXPECT_EQ(disclaimer->width(), toQRect(form2::clientArea).width());
+    EXPECT_GE(disclaimer->height(), toQRect(form2::clientArea).height());
 
     auto *text = disclaimer->findChild<QLabel *>("Label1");
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->text().startsWith("This is Freeware, by accepting the disclaimer"));
     EXPECT_TRUE(text->text().endsWith("including possible calculation mistakes."));
-    EXPECT_EQ(text->geometry(), QRect(16, 16, 281, 169));
+    EXPECT_EQ(text->geometry(), toQRect(form2::Label1.rect));
     EXPECT_LE(text->y() + text->heightForWidth(text->width()), disclaimer->height());
 }
 

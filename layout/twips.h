@@ -1,5 +1,5 @@
-#ifndef TESSALY_UI_TWIPS_H
-#define TESSALY_UI_TWIPS_H
+#ifndef TESSALY_LAYOUT_TWIPS_H
+#define TESSALY_LAYOUT_TWIPS_H
 
 namespace tessaly {
 
