@@ -101,6 +101,14 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
     for (std::size_t i = 1; i < tabStops.size(); ++i)
         setTabOrder(tabStops[i - 1].second, tabStops[i].second);
 
+    // The options are one Tab stop, on the selected one as in every desktop's dialogs: the
+    // others take the focus from a click or the arrow keys, never from Tab.
+    for (QRadioButton *option : {Option1, Option2, Option3}) {
+        connect(option, &QRadioButton::toggled, option, [option](bool checked) {
+            option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        option->setFocusPolicy(Qt::ClickFocus);
+    }
     Option1->setChecked(true);
     Text1->setAccessibleName(tr("Value"));
     Label1->setAccessibleDescription(tr("Result"));

@@ -228,6 +228,25 @@ TEST_F(Form1Test, KeyboardAloneReachesAndWorksEveryControl)
     EXPECT_EQ(label1()->text(), "1.5");
 }
 
+// The options are one stop, which lands on the selected one from either side.
+TEST_F(Form1Test, TabEntersTheCategoriesOnTheSelectedOne)
+{
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    for (int selected : {1, 2, 3}) {
+        option(selected)->setChecked(true);
+        for (auto [from, modifier] : {std::pair{static_cast<QWidget *>(check1()), Qt::NoModifier},
+                 std::pair{static_cast<QWidget *>(command1()), Qt::ShiftModifier}}) {
+            from->setFocus();
+            QTest::keyClick(from, Qt::Key_Tab, modifier);
+            EXPECT_EQ(QApplication::focusWidget(), option(selected))
+                << "option " << selected << " from " << from->objectName().toStdString();
+        }
+        QTest::keyClick(option(selected), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), command1()) << "leaving option " << selected;
+    }
+}
+
 TEST_F(Form1Test, ScreenReadersCanNameEveryControl)
 {
     const auto name = [](QWidget *widget) {
