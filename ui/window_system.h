@@ -6,9 +6,10 @@
 namespace tessaly {
 
 // Watches the QApplication's construction. Where no window system can be reached (no display
-// set, or one that answers nobody), Qt would abort with a core dump and advice to reinstall; the
-// program instead says on one line what is missing and where the command line is, and exits with
-// status 1. Qt's warnings from the attempt are held back, and passed on only if it succeeds.
+// set, or one that answers nobody), or where the platform plugin asked for does not exist, Qt
+// would abort with a core dump and advice to reinstall; the program instead says on one line
+// what is wrong (no display, or Qt's own reason) and exits with status 1. Qt's warnings from the
+// attempt are held back, and passed on only if it succeeds.
 class WindowSystemCheck
 {
 public:

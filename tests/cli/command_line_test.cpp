@@ -124,6 +124,9 @@ TEST(CommandLineTest, AnswersWithTheWindowsTextsAndDocumentedStatuses)
          " echo \"status $s\" >&2; } | head -n 1",
             0, "0.45359237\n", {}},
         {"DISPLAY=:9999 $T -style fusion", 1, "", {"(DISPLAY=:9999, "}},
+        {"QT_QPA_PLATFORM=bogus $T", 1, "",
+            {"tessaly: cannot open a window: could not find the Qt platform plugin \"bogus\"",
+                "offscreen"}},
     };
     for (const Case &c : cases) {
         const Result result = shell(c.command);
