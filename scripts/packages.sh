@@ -23,8 +23,8 @@ need_packages() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building the program takes.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
+# What building the program takes, its manual page included.
+build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 help2man)
 # What building the Debian package takes: its Build-Depends and dpkg-buildpackage.
 package_packages=(cmake ninja-build g++ qt6-base-dev help2man debhelper dpkg-dev)
 # What the tests take on top of those.
