@@ -50,7 +50,7 @@ export DISPLAY=":$display"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 "$root/usr/bin/tessaly" >/dev/null 2>&1 &
 program=$!
-# Waits for the window's MapNotify rather than polling.
+# xdotool --sync searches again and again until a mapped window of Tessaly's class is there.
 window=$(timeout 10 xdotool search --sync --onlyvisible --classname '^tessaly$' 2>/dev/null | head -n 1) || true
 [ -n "$window" ] || fail "no main window within 10 s"
 
