@@ -2,6 +2,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetricsF>
+#include <QMimeData>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tessaly {
 
@@ -51,8 +56,8 @@ ResultLabel::ResultLabel(QWidget *parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QTextEdit::WidgetWidth);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Lines break only where fit() puts a break.
+    setLineWrapMode(QTextEdit::NoWrap);
     document()->setDocumentMargin(0);
     viewport()->setAutoFillBackground(false);
     viewport()->setCursor(Qt::IBeamCursor);
@@ -60,14 +65,62 @@ ResultLabel::ResultLabel(QWidget *parent)
 
 QString ResultLabel::text() const
 {
-    return toPlainText();
+    return m_text;
 }
 
 void ResultLabel::setText(const QString &text)
 {
-    setPlainText(text);
+    m_text = text;
+    fit();
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+void ResultLabel::changeEvent(QEvent *event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fit();
+}
+
+void ResultLabel::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    fit();
+}
+
+QMimeData *ResultLabel::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(textCursor().selectedText().remove(QChar::LineSeparator));
+    return data;
+}
+
+void ResultLabel::fit()
+{
+    const qreal room = viewport()->width();
+    const qreal largest = font().pointSizeF();
+    const qreal smallest = std::min(
+        largest, parentWidget() != nullptr ? parentWidget()->font().pointSizeF() : largest);
+    QFont fitted = font();
+    const auto width = [&](const QString &text) {
+        return QFontMetricsF(fitted, viewport()).horizontalAdvance(text);
+    };
+    // Half points: as fine as a size can be told apart, and a whole number of them at 96 dpi.
+    constexpr qreal step = 0.5;
+    qreal size = largest;
+    if (width(m_text) > room)
+        size = std::max(smallest, std::floor(largest * room / width(m_text) / step) * step);
+    for (fitted.setPointSizeF(size); width(m_text) > room && size > smallest;
+         fitted.setPointSizeF(size))
+        size = std::max(smallest, size - step);
+
+    QString shown = m_text;
+    const qsizetype exponent = m_text.indexOf(QLatin1Char('E'));
+    if (width(m_text) > room && exponent > 0)
+        shown.insert(exponent, QChar::LineSeparator);
+    document()->setDefaultFont(fitted);
+    setPlainText(shown);
 }
 
 } // namespace tessaly

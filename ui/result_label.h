@@ -5,9 +5,11 @@
 
 namespace tessaly {
 
-// A label for the result that breaks a text too wide for it at any character, so that no digit of
-// a long number is ever cut off, and that lets the user select and copy the result. Screen
-// readers see a static text whose name is the result.
+// A label for the result that shows every number on one line, whole: in its own font when the
+// number fits, otherwise in the largest size that fits, down to the window's font; only past
+// that does it break the number, before its exponent and never inside the digits. The user can
+// select and copy the result, which copies the number without the break. Screen readers see a
+// static text whose name is the result.
 class ResultLabel : public QTextEdit
 {
     Q_OBJECT
@@ -17,6 +19,17 @@ public:
 
     [[nodiscard]] QString text() const;
     void setText(const QString &text);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
+
+private:
+    // Lays the text out again for the label's font and width.
+    void fit();
+
+    QString m_text;
 };
 
 } // namespace tessaly

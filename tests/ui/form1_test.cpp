@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace tessaly {
 namespace {
@@ -226,6 +229,42 @@ TEST_F(Form1Test, KeyboardAloneReachesAndWorksEveryControl)
     QTest::keyClicks(text1(), "1500");
     QTest::keyClick(command1(), Qt::Key_Space);
     EXPECT_EQ(label1()->text(), "1.5");
+}
+
+// The longest texts the formatter writes, and ordinary ones: whole on one line, as large as fits;
+// broken only before the exponent, where even the window's font is too wide. The ctest list runs
+// this at scale 1 and, as ResultsAtScale2, at scale 2.
+TEST_F(Form1Test, ResultsShowWholeAndNeverBreakInsideTheDigits)
+{
+    const qreal largest = label1()->font().pointSizeF();
+    const qreal smallest = form_->font().pointSizeF();
+    for (const QString text : {"1.133980925", "55999057.5710976", "-4.53592369999983E-311",
+             "-1.23456789012345E-308", "-1.79769313486231E+308", "-123456789012345", "-Infinity"}) {
+        label1()->setText(text);
+        EXPECT_EQ(label1()->text(), text);
+        QTextDocument *document = label1()->document();
+        const qreal size = document->defaultFont().pointSizeF();
+        EXPECT_LE(size, largest) << text.toStdString();
+        EXPECT_GE(size, smallest) << text.toStdString();
+        QTextLayout *layout = document->firstBlock().layout();
+        const QString shown = document->toPlainText();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            EXPECT_LE(line.naturalTextWidth(), label1()->viewport()->width()) << text.toStdString();
+            if (i > 0) {
+                EXPECT_EQ(shown.mid(line.textStart(), 1), "E") << text.toStdString();
+            }
+        }
+        EXPECT_EQ(layout->lineCount() > 1, size == smallest && layout->lineCount() == 2)
+            << text.toStdString();
+        if (text.size() <= 11) {
+            EXPECT_EQ(size, largest) << text.toStdString();
+        }
+
+        label1()->selectAll();
+        label1()->copy();
+        EXPECT_EQ(QApplication::clipboard()->text(), text);
+    }
 }
 
 // The options are one stop, which lands on the selected one from either side.
