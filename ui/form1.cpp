@@ -70,17 +70,17 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
     resize(toQRect(form1::clientArea).size());
 
     std::vector<std::pair<int, QWidget *>> tabStops;
-    for (const form1::Control &control : form1::controls) {
-        QWidget *container = control.parent.empty()
+    for (const form1::Control &entry : form1::controls) {
+        QWidget *container = entry.parent.empty()
             ? this
-            : findChild<QWidget *>(toQString(control.parent), Qt::FindDirectChildrenOnly);
-        QWidget *widget = makeControl(control, container);
-        widget->setObjectName(toQString(control.name));
-        widget->setGeometry(toQRect(control.rect));
-        if (control.font == form1::Font::Large)
+            : findChild<QWidget *>(toQString(entry.parent), Qt::FindDirectChildrenOnly);
+        QWidget *widget = makeControl(entry, container);
+        widget->setObjectName(toQString(entry.name));
+        widget->setGeometry(toQRect(entry.rect));
+        if (entry.font == form1::Font::Large)
             widget->setFont(largeFont());
-        if (control.tabIndex != form1::noTabStop)
-            tabStops.emplace_back(control.tabIndex, widget);
+        if (entry.tabIndex != form1::noTabStop)
+            tabStops.emplace_back(entry.tabIndex, widget);
     }
     Frame1 = control<QGroupBox>(form1::Frame1);
     Option1 = control<QRadioButton>(form1::Option1);

@@ -38,15 +38,10 @@ bool heldAny(const char *part)
 // that there are.
 QByteArray qtReason(const QString &fatal)
 {
-    QString reason;
-    for (const HeldMessage &message : std::as_const(held)) {
-        if (message.category == "qt.qpa.plugin") {
-            reason = message.text;
-            break;
-        }
-    }
-    if (reason.isEmpty())
-        reason = fatal.section(QLatin1Char('\n'), 0, 0);
+    const auto fromLoader = std::find_if(held.cbegin(), held.cend(),
+        [](const HeldMessage &message) { return message.category == "qt.qpa.plugin"; });
+    QString reason
+        = fromLoader != held.cend() ? fromLoader->text : fatal.section(QLatin1Char('\n'), 0, 0);
     if (!reason.isEmpty())
         reason[0] = reason[0].toLower();
     const QString available = QStringLiteral("Available platform plugins are: ");
