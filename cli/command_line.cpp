@@ -133,14 +133,17 @@ std::string readOption(std::string_view word, std::vector<OptionId> &read)
     if (!word.starts_with("--") && word.size() > 2)
         return unknownOption(word);
     static const auto table = longOptions();
+    static const std::string shortNames = [] {
+        std::string names = "+";
+        for (const OptionText &option : options) {
+            if (hasShortName(option))
+                names += static_cast<char>(option.id);
+        }
+        return names;
+    }();
     std::string program = "tessaly";
     std::string copy(word);
     std::array<char *, 3> words{program.data(), copy.data(), nullptr};
-    std::string shortNames = "+";
-    for (const OptionText &option : options) {
-        if (hasShortName(option))
-            shortNames += static_cast<char>(option.id);
-    }
     optind = 0;
     opterr = 0;
     const int found = getopt_long(2, words.data(), shortNames.c_str(), table.data(), nullptr);
@@ -163,15 +166,15 @@ Arguments splitArguments(int argc, const char *const argv[])
     bool onlyPositional = false;
     for (int i = 1; i < argc && arguments.error.empty(); ++i) {
         const std::string_view word = argv[i];
+        const bool beforePair = !onlyPositional && arguments.positional.empty();
+        const int windowWords = beforePair ? windowOptionWords(argc, argv, i) : 0;
         if (!onlyPositional && word == "--") {
             onlyPositional = true;
-        } else if (!onlyPositional && arguments.positional.empty()
-            && (windowOptionWords(argc, argv, i) > 0 || oneOf(word, windowOptionsWithValue))) {
-            arguments.error = windowOptionWords(argc, argv, i) == 0
-                ? quoteForMessage(word, '\'') + " needs a value"
-                : quoteForMessage(word, '\'')
-                    + " is an option of the window, which takes no "
-                      "other arguments";
+        } else if (windowWords > 0) {
+            arguments.error = quoteForMessage(word, '\'')
+                + " is an option of the window, which takes no other arguments";
+        } else if (beforePair && oneOf(word, windowOptionsWithValue)) {
+            arguments.error = quoteForMessage(word, '\'') + " needs a value";
         } else if (onlyPositional || word.size() < 2 || word.front() != '-'
             || (!arguments.positional.empty() && !isExactSpelling(word))
             || (arguments.positional.empty() && parseNumber(word))) {

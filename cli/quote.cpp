@@ -15,7 +15,8 @@ bool isContinuation(unsigned char byte)
     return (byte & 0xC0U) == 0x80U;
 }
 
-// The code point of one whole, valid UTF-8 character.
+// The code point of one whole UTF-8 character, its lead byte's payload bits (7, 5, 4 or 3 of
+// them) followed by 6 from each continuation byte.
 std::uint32_t codePoint(std::string_view character)
 {
     const auto lead = static_cast<unsigned char>(character[0]);
@@ -83,14 +84,11 @@ bool isValidUtf8(std::string_view text)
             length = 4;
         if (length == 0 || text.size() - i < length)
             return false;
-        // The lead byte's payload bits: 7, 5, 4 or 3 of them.
-        std::uint32_t code = lead & (0xFFU >> (length == 1 ? 1 : length + 1));
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            if (!isContinuation(byte))
-                return false;
-            code = (code << 6U) | (byte & 0x3FU);
-        }
+        const std::string_view character = text.substr(i, length);
+        if (!std::all_of(character.begin() + 1, character.end(),
+                [](char byte) { return isContinuation(static_cast<unsigned char>(byte)); }))
+            return false;
+        const std::uint32_t code = codePoint(character);
         // Overlong forms, surrogates and code points past U+10FFFF.
         constexpr std::array<std::uint32_t, 5> smallest{0, 0, 0x80, 0x800, 0x10000};
         if (code < smallest[length] || (code >= 0xD800U && code <= 0xDFFFU) || code > 0x10FFFFU)
