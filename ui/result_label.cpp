@@ -106,14 +106,17 @@ void ResultLabel::fit()
     const auto width = [&](const QString &text) {
         return QFontMetricsF(fitted, viewport()).horizontalAdvance(text);
     };
-    // Half points: as fine as a size can be told apart, and a whole number of them at 96 dpi.
+    // Widths grow nearly in proportion to the size, so the first guess is close; hinting can
+    // make it a little too wide, and half a point at a time finds the size that fits.
     constexpr qreal step = 0.5;
-    qreal size = largest;
-    if (width(m_text) > room)
-        size = std::max(smallest, std::floor(largest * room / width(m_text) / step) * step);
-    for (fitted.setPointSizeF(size); width(m_text) > room && size > smallest;
-         fitted.setPointSizeF(size))
-        size = std::max(smallest, size - step);
+    if (width(m_text) > room) {
+        qreal size = std::max(smallest, std::floor(largest * room / width(m_text) / step) * step);
+        fitted.setPointSizeF(size);
+        while (width(m_text) > room && size > smallest) {
+            size = std::max(smallest, size - step);
+            fitted.setPointSizeF(size);
+        }
+    }
 
     QString shown = m_text;
     const qsizetype exponent = m_text.indexOf(QLatin1Char('E'));
