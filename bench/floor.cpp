@@ -1,7 +1,7 @@
 // The floor Tessaly is measured against: the smallest Qt Widgets program that shows a window of
 // Tessaly's size with the same kinds of controls and the same captions, and does nothing else.
-#include "layout/form1_layout.h"
-#include "ui/qt_geometry.h"
+#include "ui/layout/form1_layout.h"
+#include "ui/qt/qt_geometry.h"
 
 #include <QApplication>
 #include <QCheckBox>

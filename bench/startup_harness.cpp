@@ -5,7 +5,7 @@
 // "Disclaimer" button to the mapping of the disclaimer window, twice, for the first program.
 //
 // Usage: startup_harness [--runs N] [--warmup N] [--disclaimer] NAME=PROGRAM [NAME=PROGRAM ...]
-#include "layout/form1_layout.h"
+#include "ui/layout/form1_layout.h"
 
 #include <xcb/damage.h>
 #include <xcb/xcb.h>

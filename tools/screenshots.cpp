@@ -5,9 +5,9 @@
 // that has no keyboard, as a headless one has not.)
 //
 // Usage: screenshots FOLDER
-#include "ui/application.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/qt/application.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/form2.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,0 +1,75 @@
+#ifndef TESSALY_UI_LAYOUT_FORM1_LAYOUT_H
+#define TESSALY_UI_LAYOUT_FORM1_LAYOUT_H
+
+// The main window as drawn: every control's name, kind, caption and rectangle. Plain C++, so that
+// the benchmark floor and the programs that click the window read the same rectangles as Form1.
+
+#include "core/category.h"
+#include "ui/layout/control.h"
+
+#include <array>
+#include <string_view>
+
+namespace tessaly::form1 {
+
+using layout::Control;
+using layout::Font;
+using layout::Kind;
+
+inline constexpr Twips clientArea{0, 0, 4485, 3765};
+
+// clang-format off
+inline constexpr Control Frame1{"Frame1", Kind::Frame, "Type of Units", {}, {240, 240, 1815, 2175},
+    0};
+// The options are one Tab stop, at the lowest index of the three.
+inline constexpr Control Option1{"Option1", Kind::OptionButton, categoryName(Category::Length),
+    "Frame1", {240, 360, 855, 495}, 3};
+inline constexpr Control Option2{"Option2", Kind::OptionButton, categoryName(Category::Mass),
+    "Frame1", {240, 960, 975, 495}, 2};
+inline constexpr Control Option3{"Option3", Kind::OptionButton, categoryName(Category::Temperature),
+    "Frame1", {240, 1560, 1335, 375}, 1};
+inline constexpr Control Text1{"Text1", Kind::TextBox, {}, {}, {2160, 360, 1575, 435}, 5,
+    Font::Large, "Value"};
+inline constexpr Control Label2{"Label2", Kind::Label, {}, {}, {3840, 360, 495, 375}, 8};
+inline constexpr Control Command1{"Command1", Kind::CommandButton, "Convert", {},
+    {2400, 960, 1215, 855}, 4};
+inline constexpr Control Label1{"Label1", Kind::ResultLabel, {}, {}, {2400, 1920, 1815, 615}, 6,
+    Font::Large, "Result"};
+inline constexpr Control Combo1{"Combo1", Kind::ComboBox, {}, {}, {360, 2760, 3135, 315}, 7,
+    Font::Window, "Conversion"};
+// Six spaces before the version, so that the label's width breaks it over two lines.
+inline constexpr Control Label3{"Label3", Kind::Label, "Version      " TESSALY_SHORT_VERSION, {},
+    {3720, 2760, 615, 375}, 9};
+inline constexpr Control Label4{"Label4", Kind::Label, "tessaly@example.org", {},
+    {2760, 3240, 1695, 375}, 10};
+inline constexpr Control Command2{"Command2", Kind::CommandButton, "Disclaimer", {},
+    {240, 3240, 1095, 375}, 11};
+inline constexpr Control Label5{"Label5", Kind::Label, "I Accept Disclaimer", {},
+    {1680, 3240, 855, 375}, 12};
+// Only the box shows; Label5 beside it is its caption for the eye, and its own name, clipped away
+// by its width, is the same words for the ear.
+inline constexpr Control Check1{"Check1", Kind::CheckBox, {}, {}, {1440, 3240, 255, 255}, 13,
+    Font::Window, Label5.caption};
+// clang-format on
+
+// Parents before their children.
+inline constexpr std::array controls{Frame1, Option1, Option2, Option3, Text1, Label2, Command1,
+    Label1, Combo1, Label3, Label4, Command2, Label5, Check1};
+
+// In window pixels: a control in a frame counts from the frame's corner.
+[[nodiscard]] constexpr Pixels inWindow(const Control &control)
+{
+    Pixels rect = toPixels(control.rect);
+    for (const Control &frame : controls) {
+        if (!control.parent.empty() && frame.name == control.parent) {
+            const Pixels corner = inWindow(frame);
+            rect.x += corner.x;
+            rect.y += corner.y;
+        }
+    }
+    return rect;
+}
+
+} // namespace tessaly::form1
+
+#endif

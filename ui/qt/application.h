@@ -1,0 +1,12 @@
+#ifndef TESSALY_UI_QT_APPLICATION_H
+#define TESSALY_UI_QT_APPLICATION_H
+
+namespace tessaly {
+
+// Gives the running application its name, version and window icon. Call once, after the
+// QApplication exists and before the first window shows.
+void describeApplication();
+
+} // namespace tessaly
+
+#endif
