@@ -416,7 +416,7 @@ bool wantsWindow(int argc, const char *const argv[])
 
 int run(int argc, const char *const argv[])
 {
-    system::ignoreBrokenPipe();
+    system::prepareStandardStreams();
     Output out(system::standardOutput);
     Output errors(system::standardError);
     int status = dispatch(argc, argv, out, errors);

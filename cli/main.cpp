@@ -3,7 +3,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (tessaly::cli::wantsWindow(argc, argv))
-        return tessaly::cli::system::openWindow(argc, argv);
-    return tessaly::cli::run(argc, argv);
+    tessaly::cli::system::Arguments arguments(argc, argv);
+    if (tessaly::cli::wantsWindow(arguments.count(), arguments.values()))
+        return tessaly::cli::system::openWindow(arguments.count(), arguments.values());
+    return tessaly::cli::run(arguments.count(), arguments.values());
 }

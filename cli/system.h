@@ -2,6 +2,8 @@
 #define TESSALY_CLI_SYSTEM_H
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 // What the command line needs of the operating system; one implementation per system, and the
 // only place where the command line calls one.
@@ -17,8 +19,24 @@ inline constexpr int standardError = 2;
 // To a descriptor, as write(2): the count of bytes written, below 0 with errno set.
 [[nodiscard]] long writeSome(int fd, const char *data, std::size_t size);
 
-// A write to a closed pipe then fails with EPIPE instead of ending the process unannounced.
-void ignoreBrokenPipe();
+// Makes the standard streams ready for the command line: a write to a closed pipe then fails
+// with EPIPE instead of ending the process unannounced, bytes pass unchanged, and a program
+// started without streams of its own writes to the console it was started from, if any.
+void prepareStandardStreams();
+
+// The program's arguments as UTF-8, whatever form the system hands them over in.
+class Arguments
+{
+public:
+    Arguments(int argc, char *argv[]);
+    [[nodiscard]] int count() const { return static_cast<int>(m_texts.size()); }
+    [[nodiscard]] char **values() { return m_values.data(); }
+
+private:
+    std::vector<std::string> m_texts;
+    // Into m_texts, with a null at the end as argv has.
+    std::vector<char *> m_values;
+};
 
 // Hands the arguments to the window and returns the exit status once its last window closes;
 // where the window cannot be started, says why on standard error and returns 1.

@@ -60,9 +60,18 @@ long writeSome(int fd, const char *data, std::size_t size)
     return static_cast<long>(written);
 }
 
-void ignoreBrokenPipe()
+void prepareStandardStreams()
 {
     std::signal(SIGPIPE, SIG_IGN);
+}
+
+// The bytes as they came: POSIX has no other form of an argument.
+Arguments::Arguments(int argc, char *argv[])
+    : m_texts(argv, argv + argc)
+{
+    for (std::string &text : m_texts)
+        m_values.push_back(text.data());
+    m_values.push_back(nullptr);
 }
 
 int openWindow(int argc, char *argv[])

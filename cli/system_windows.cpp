@@ -1,35 +1,78 @@
 #include "cli/system.h"
 
-#include <io.h>
+#include "ui/win32/application.h"
+#include "ui/win32/utf16.h"
+#include "ui/win32/windows_api.h"
 
-#include <cerrno>
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
 #include <cstdio>
 
 namespace tessaly::cli::system {
 
+namespace {
+
+// The C runtime reads and writes at most an int's worth at a time.
+constexpr std::size_t most = 1U << 30U;
+
+bool hasHandle(DWORD which)
+{
+    const HANDLE handle = GetStdHandle(which);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+} // namespace
+
 long readInput(char *buffer, std::size_t size)
 {
-    // The C runtime reads at most an int's worth at a time.
-    constexpr std::size_t most = 1U << 30U;
     return _read(0, buffer, static_cast<unsigned>(size < most ? size : most));
 }
 
 long writeSome(int fd, const char *data, std::size_t size)
 {
-    constexpr std::size_t most = 1U << 30U;
     return _write(fd, data, static_cast<unsigned>(size < most ? size : most));
 }
 
-void ignoreBrokenPipe()
+void prepareStandardStreams()
 {
-    // Windows has no SIGPIPE: a write to a closed pipe fails with EPIPE by itself.
+    // tessaly.exe is a windows program and gets no console; typed with arguments at a prompt,
+    // it writes to the prompt's console all the same (tessaly.com is the one the prompt waits
+    // for). Windows has no SIGPIPE: a write to a closed pipe fails with EPIPE by itself.
+    if (!hasHandle(STD_OUTPUT_HANDLE) && !hasHandle(STD_ERROR_HANDLE)
+        && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        for (FILE *stream : {stdout, stderr}) {
+            if (std::freopen("CONOUT$", "w", stream) != nullptr)
+                _dup2(_fileno(stream), stream == stdout ? standardOutput : standardError);
+        }
+    }
+    // The same bytes as on every other system: lines end in "\n", and a CR before it in the
+    // input is dropped by the line reader.
+    for (FILE *stream : {stdin, stdout, stderr})
+        _setmode(_fileno(stream), _O_BINARY);
+}
+
+// From Windows' own UTF-16 command line, not the lossy copy in the local code page.
+Arguments::Arguments(int argc, char *argv[])
+{
+    int count = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        m_texts.assign(argv, argv + argc);
+    } else {
+        for (int i = 0; i < count; ++i)
+            m_texts.push_back(win32::narrow(wide[i]));
+        LocalFree(wide);
+    }
+    for (std::string &text : m_texts)
+        m_values.push_back(text.data());
+    m_values.push_back(nullptr);
 }
 
 int openWindow(int, char *[])
 {
-    std::fputs(
-        "tessaly: cannot open a window: this build of Tessaly has the command line only\n", stderr);
-    return 1;
+    return win32::runWindows();
 }
 
 } // namespace tessaly::cli::system

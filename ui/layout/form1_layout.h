@@ -56,18 +56,24 @@ inline constexpr Control Check1{"Check1", Kind::CheckBox, {}, {}, {1440, 3240, 2
 inline constexpr std::array controls{Frame1, Option1, Option2, Option3, Text1, Label2, Command1,
     Label1, Combo1, Label3, Label4, Command2, Label5, Check1};
 
-// In window pixels: a control in a frame counts from the frame's corner.
-[[nodiscard]] constexpr Pixels inWindow(const Control &control)
+// In window twips: a control in a frame counts from the frame's corner.
+[[nodiscard]] constexpr Twips windowTwips(const Control &control)
 {
-    Pixels rect = toPixels(control.rect);
+    Twips rect = control.rect;
     for (const Control &frame : controls) {
         if (!control.parent.empty() && frame.name == control.parent) {
-            const Pixels corner = inWindow(frame);
-            rect.x += corner.x;
-            rect.y += corner.y;
+            const Twips corner = windowTwips(frame);
+            rect.left += corner.left;
+            rect.top += corner.top;
         }
     }
     return rect;
+}
+
+// In window pixels at 96 dots an inch.
+[[nodiscard]] constexpr Pixels inWindow(const Control &control)
+{
+    return toPixels(windowTwips(control));
 }
 
 } // namespace tessaly::form1

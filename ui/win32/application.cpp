@@ -1,0 +1,63 @@
+#include "ui/win32/application.h"
+
+#include "ui/win32/form1.h"
+#include "ui/win32/utf16.h"
+#include "ui/win32/windows_api.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace tessaly::win32 {
+
+namespace {
+
+bool isOurs(HWND window)
+{
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return std::wstring_view(name).starts_with(L"Tessaly");
+}
+
+void reportFailure(const std::string &why)
+{
+    const std::string text = "tessaly: cannot open a window: " + why;
+    const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    if (error != nullptr && error != INVALID_HANDLE_VALUE) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        return;
+    }
+    MessageBoxW(nullptr, widen(text).c_str(), widen(TESSALY_NAME).c_str(), MB_OK | MB_ICONERROR);
+}
+
+} // namespace
+
+int runMessageLoop()
+{
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HWND top = GetAncestor(message.hwnd, GA_ROOT);
+        if (top != nullptr && isOurs(top) && IsDialogMessageW(top, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int runWindows()
+{
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    try {
+        Form1 form;
+        ShowWindow(form.window(), SW_SHOWDEFAULT);
+        UpdateWindow(form.window());
+        return runMessageLoop();
+    } catch (const std::exception &failure) {
+        reportFailure(failure.what());
+        return 1;
+    }
+}
+
+} // namespace tessaly::win32

@@ -1,0 +1,92 @@
+#include "ui/win32/controls.h"
+
+#include "ui/win32/utf16.h"
+
+namespace tessaly::win32 {
+
+namespace {
+
+struct WindowKind
+{
+    const wchar_t *className;
+    DWORD style;
+    DWORD extendedStyle = 0;
+};
+
+WindowKind windowKind(layout::Kind kind)
+{
+    switch (kind) {
+    case layout::Kind::Frame:
+        return {WC_BUTTONW, BS_GROUPBOX};
+    case layout::Kind::OptionButton:
+        return {WC_BUTTONW, BS_AUTORADIOBUTTON};
+    case layout::Kind::TextBox:
+        return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case layout::Kind::ResultLabel:
+        // An edit box drawn as a label, so that the user can select and copy a long result.
+        return {WC_EDITW, ES_MULTILINE | ES_READONLY};
+    case layout::Kind::CommandButton:
+        return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP};
+    case layout::Kind::ComboBox:
+        return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+    case layout::Kind::CheckBox:
+        return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP};
+    case layout::Kind::Label:
+        break;
+    }
+    return {WC_STATICW, SS_LEFT | SS_NOPREFIX};
+}
+
+// How many items the open pair list shows before it scrolls.
+constexpr int visibleItems = 12;
+
+} // namespace
+
+SIZE windowSize(SIZE client, DWORD style, UINT dpi)
+{
+    RECT rect{0, 0, client.cx, client.cy};
+    AdjustWindowRectExForDpi(&rect, style, FALSE, 0, dpi);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+HWND createControl(
+    const layout::Control &control, const Twips &rect, HWND parent, int id, bool firstOfGroup)
+{
+    const WindowKind kind = windowKind(control.kind);
+    const std::wstring caption
+        = widen(control.kind == layout::Kind::CheckBox ? control.accessibleName : control.caption);
+    const UINT dpi = GetDpiForWindow(parent);
+    HWND window = CreateWindowExW(kind.extendedStyle, kind.className, caption.c_str(),
+        WS_CHILD | WS_VISIBLE | kind.style | (firstOfGroup ? WS_GROUP : 0), atDpi(rect.left, dpi),
+        atDpi(rect.top, dpi), atDpi(rect.width, dpi), atDpi(rect.height, dpi), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    return window;
+}
+
+HWND createNameLabel(std::string_view name, HWND parent)
+{
+    // Without WS_VISIBLE: screen readers still take it as the name of the next field.
+    return CreateWindowExW(0, WC_STATICW, widen(name).c_str(), WS_CHILD | SS_LEFT | SS_NOPREFIX, 0,
+        0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void place(HWND control, layout::Kind kind, const Twips &rect, UINT dpi)
+{
+    const int height = atDpi(rect.height, dpi);
+    // A drop-down combo box's window reaches down over its open list; its field's height is
+    // set apart, by the height of its items.
+    const int listHeight = kind == layout::Kind::ComboBox ? visibleItems * height : 0;
+    SetWindowPos(control, nullptr, atDpi(rect.left, dpi), atDpi(rect.top, dpi),
+        atDpi(rect.width, dpi), height + listHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (kind == layout::Kind::ComboBox) {
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        if (GetComboBoxInfo(control, &parts)) {
+            const int field = parts.rcButton.bottom + parts.rcButton.top;
+            const auto item = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, -1, 0));
+            SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + height - field);
+        }
+    }
+}
+
+} // namespace tessaly::win32

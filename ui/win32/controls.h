@@ -1,0 +1,40 @@
+#ifndef TESSALY_UI_WIN32_CONTROLS_H
+#define TESSALY_UI_WIN32_CONTROLS_H
+
+#include "ui/layout/control.h"
+#include "ui/win32/windows_api.h"
+
+#include <string_view>
+
+namespace tessaly::win32 {
+
+// Pixels at a DPI from twips, 1440 to an inch.
+[[nodiscard]] inline int atDpi(int twips, UINT dpi)
+{
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+// A window's outer size for a client area in pixels.
+[[nodiscard]] SIZE windowSize(SIZE client, DWORD style, UINT dpi);
+
+[[nodiscard]] inline SIZE windowSize(const Twips &client, DWORD style, UINT dpi)
+{
+    return windowSize(SIZE{atDpi(client.width, dpi), atDpi(client.height, dpi)}, style, dpi);
+}
+
+// The control's standard window, at rect (twips in the window) for dpi, with the id given.
+// Where a control starts a group of the dialog manager's (every control but the option buttons
+// after the first), firstOfGroup is true. A check box carries its name as its caption, clipped
+// away by its width, since screen readers name it by that. Set its font, then place() it.
+[[nodiscard]] HWND createControl(
+    const layout::Control &control, const Twips &rect, HWND parent, int id, bool firstOfGroup);
+
+// A label that only screen readers see, naming the field created right after it.
+[[nodiscard]] HWND createNameLabel(std::string_view name, HWND parent);
+
+// Puts the control at rect for dpi; a drop-down combo box gets its edit field that high.
+void place(HWND control, layout::Kind kind, const Twips &rect, UINT dpi);
+
+} // namespace tessaly::win32
+
+#endif

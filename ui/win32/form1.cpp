@@ -1,0 +1,322 @@
+#include "ui/win32/form1.h"
+
+#include "core/convert_command.h"
+#include "core/list_refill.h"
+#include "ui/win32/controls.h"
+#include "ui/win32/form2.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/resources.h"
+#include "ui/win32/utf16.h"
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+#include <vector>
+
+namespace tessaly::win32 {
+
+namespace {
+
+constexpr const wchar_t *className = L"TessalyForm1";
+constexpr DWORD style = WS_OVERLAPPEDWINDOW;
+// Clear of IDOK and IDCANCEL, which the dialog manager sends for Enter and Esc: neither button
+// is the default or the cancel button.
+constexpr int firstControlId = 100;
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void registerClass(WNDPROC windowProc)
+{
+    static const bool registered = [windowProc] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = windowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon
+            = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(TESSALY_ICON_RESOURCE));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = className;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    if (!registered)
+        throw std::runtime_error("cannot register the main window's class");
+}
+
+} // namespace
+
+Form1::Form1(MessageBox *messageBox)
+    : m_messageBox(messageBox)
+{
+    registerClass(windowProc);
+    const UINT dpi = GetDpiForSystem();
+    const SIZE size = windowSize(form1::clientArea, style, dpi);
+    m_window = CreateWindowExW(0, className, widen(TESSALY_NAME).c_str(), style, CW_USEDEFAULT,
+        CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (m_window == nullptr)
+        throw std::runtime_error("cannot create the main window");
+    // Messages before this one, of the window's creation, need nothing of ours.
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_dpi = GetDpiForWindow(m_window);
+    if (m_dpi != dpi) {
+        const SIZE scaled = windowSize(form1::clientArea, style, m_dpi);
+        SetWindowPos(m_window, nullptr, 0, 0, scaled.cx, scaled.cy,
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    m_windowFont = createFont(layout::Font::Window, m_dpi);
+    m_largeFont = createFont(layout::Font::Large, m_dpi);
+    createControls();
+
+    if (m_messageBox == nullptr) {
+        m_ownMessageBox = std::make_unique<SystemMessageBox>(m_window);
+        m_messageBox = m_ownMessageBox.get();
+    }
+    SendMessageW(Option1, BM_SETCHECK, BST_CHECKED, 0);
+    m_catalogue.Load();
+}
+
+Form1::~Form1()
+{
+    m_form2.reset();
+    if (m_window != nullptr) {
+        // The program is ending already; no quit message may reach a later message loop.
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+        DestroyWindow(m_window);
+    }
+}
+
+void Form1::createControls()
+{
+    // Windows order the controls as they are created: Tab follows that order, and a screen
+    // reader names a field by the label just before it.
+    std::vector<std::size_t> order(form1::controls.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return form1::controls[a].tabIndex < form1::controls[b].tabIndex;
+    });
+    bool inOptions = false;
+    for (const std::size_t index : order) {
+        const layout::Control &entry = form1::controls[index];
+        const bool option = entry.kind == layout::Kind::OptionButton;
+        if (!entry.accessibleName.empty() && entry.kind != layout::Kind::CheckBox)
+            static_cast<void>(createNameLabel(entry.accessibleName, m_window));
+        HWND control = createControl(entry, form1::windowTwips(entry), m_window,
+            firstControlId + static_cast<int>(index), !(option && inOptions));
+        if (control == nullptr)
+            throw std::runtime_error("cannot create the main window's controls");
+        inOptions = option;
+        m_controls[index] = control;
+    }
+    Option1 = control(form1::Option1);
+    Option2 = control(form1::Option2);
+    Option3 = control(form1::Option3);
+    Text1 = control(form1::Text1);
+    Command1 = control(form1::Command1);
+    Label1 = control(form1::Label1);
+    Combo1 = control(form1::Combo1);
+    Command2 = control(form1::Command2);
+    Check1 = control(form1::Check1);
+    scaleTo(m_dpi);
+}
+
+HWND Form1::control(const layout::Control &entry) const
+{
+    for (std::size_t i = 0; i < form1::controls.size(); ++i) {
+        if (form1::controls[i].name == entry.name)
+            return m_controls[i];
+    }
+    return nullptr;
+}
+
+void Form1::scaleTo(UINT dpi)
+{
+    m_dpi = dpi;
+    m_windowFont = createFont(layout::Font::Window, dpi);
+    m_largeFont = createFont(layout::Font::Large, dpi);
+    for (std::size_t i = 0; i < form1::controls.size(); ++i) {
+        const layout::Control &entry = form1::controls[i];
+        HFONT font = entry.font == layout::Font::Large ? m_largeFont.get() : m_windowFont.get();
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        place(m_controls[i], entry.kind, form1::windowTwips(entry), dpi);
+    }
+    SendMessageW(Label1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    fitLabel1();
+}
+
+LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *form = reinterpret_cast<Form1 *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return form->handle(message, wParam, lParam);
+}
+
+LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND: {
+        const auto from = reinterpret_cast<HWND>(lParam);
+        const UINT code = HIWORD(wParam);
+        if (from == Combo1 && code == CBN_DROPDOWN)
+            combo1DropDown();
+        else if (from == Command1 && code == BN_CLICKED)
+            command1Clicked();
+        else if (from == Command2 && code == BN_CLICKED)
+            command2Clicked();
+        return 0;
+    }
+    case WM_ACTIVATE:
+        // A plain window keeps no focus of its own across switches, as a dialog does.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            m_focus = GetFocus();
+        } else {
+            SetFocus(m_focus != nullptr && IsChild(m_window, m_focus)
+                    ? m_focus
+                    : GetNextDlgTabItem(m_window, nullptr, FALSE));
+        }
+        return 0;
+    case WM_DPICHANGED: {
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
+            suggested->right - suggested->left, suggested->bottom - suggested->top,
+            SWP_NOZORDER | SWP_NOACTIVATE);
+        scaleTo(HIWORD(wParam));
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        m_window = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+bool Form1::isOptionSelected(Category category) const
+{
+    HWND option = category == Category::Length ? Option1
+        : category == Category::Mass           ? Option2
+                                               : Option3;
+    return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+CheckValue Form1::check1Value() const
+{
+    switch (SendMessageW(Check1, BM_GETCHECK, 0, 0)) {
+    case BST_CHECKED:
+        return CheckValue::Ticked;
+    case BST_INDETERMINATE:
+        return CheckValue::Greyed;
+    default:
+        return CheckValue::Unticked;
+    }
+}
+
+void Form1::combo1Clear()
+{
+    SendMessageW(Combo1, CB_RESETCONTENT, 0, 0);
+}
+
+void Form1::combo1AddItem(const std::string &item)
+{
+    SendMessageW(Combo1, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
+}
+
+std::string Form1::combo1Text() const
+{
+    return narrow(windowText(Combo1));
+}
+
+std::string Form1::text1Text() const
+{
+    return narrow(windowText(Text1));
+}
+
+void Form1::setLabel1Caption(const std::string &caption)
+{
+    m_label1Text = caption;
+    fitLabel1();
+}
+
+std::string Form1::label1Shown() const
+{
+    return narrow(windowText(Label1));
+}
+
+void Form1::fitLabel1()
+{
+    RECT room{};
+    SendMessageW(Label1, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    const std::wstring text = widen(m_label1Text);
+    HDC dc = GetDC(Label1);
+    const auto fits = [&](double points) {
+        const FontHandle font = createFont(layout::largeFace, points, m_dpi);
+        const HGDIOBJ previous = SelectObject(dc, font.get());
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        SelectObject(dc, previous);
+        return extent.cx <= room.right - room.left;
+    };
+    // The result shows whole on one line in the largest size that fits, half a point at a time
+    // down to the window's own size; only past that is it broken, before its exponent and never
+    // inside the digits.
+    constexpr double step = 0.5;
+    const double smallest = std::min(layout::largeFace.points, layout::windowFace.points);
+    double points = layout::largeFace.points;
+    while (points > smallest && !fits(points))
+        points = std::max(smallest, points - step);
+    std::wstring shown = text;
+    const std::size_t exponent = text.find(L'E');
+    if (!fits(points) && exponent != std::wstring::npos && exponent > 0)
+        shown.insert(exponent, L"\r\n");
+    ReleaseDC(Label1, dc);
+
+    m_label1Font = createFont(layout::largeFace, points, m_dpi);
+    m_label1Points = points;
+    SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(m_label1Font.get()), TRUE);
+    SetWindowTextW(Label1, shown.c_str());
+}
+
+void Form1::combo1DropDown()
+{
+    // Emptying the list empties the edit field too; what the user typed must survive the
+    // refill, with its item highlighted where the list has one.
+    const std::wstring typed = windowText(Combo1);
+    ListRefill(m_catalogue, *this);
+    SetWindowTextW(Combo1, typed.c_str());
+    const auto count = static_cast<int>(SendMessageW(Combo1, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring item(
+            static_cast<std::size_t>(SendMessageW(Combo1, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+        item.resize(static_cast<std::size_t>(
+            SendMessageW(Combo1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        // The combo box's own search ignores case; pair labels do not.
+        if (item == typed) {
+            SendMessageW(Combo1, CB_SETCURSEL, i, 0);
+            break;
+        }
+    }
+}
+
+void Form1::command1Clicked()
+{
+    ConvertCommand(*this, *m_messageBox);
+}
+
+void Form1::command2Clicked()
+{
+    if (!m_form2)
+        m_form2 = std::make_unique<Form2>();
+    m_form2->show();
+}
+
+} // namespace tessaly::win32

@@ -1,0 +1,100 @@
+#include "ui/win32/form2.h"
+
+#include "ui/layout/form2_layout.h"
+#include "ui/win32/controls.h"
+#include "ui/win32/resources.h"
+#include "ui/win32/utf16.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tessaly::win32 {
+
+namespace {
+
+constexpr const wchar_t *className = L"TessalyForm2";
+constexpr DWORD style = WS_OVERLAPPEDWINDOW;
+
+} // namespace
+
+Form2::Form2()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = windowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon
+            = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(TESSALY_ICON_RESOURCE));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = className;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    if (!registered)
+        throw std::runtime_error("cannot register the disclaimer window's class");
+    m_window = CreateWindowExW(0, className, L"Disclaimer", style, CW_USEDEFAULT, CW_USEDEFAULT, 0,
+        0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (m_window == nullptr)
+        throw std::runtime_error("cannot create the disclaimer window");
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Label1 = createControl(form2::Label1, form2::Label1.rect, m_window, 0, true);
+    if (Label1 == nullptr)
+        throw std::runtime_error("cannot create the disclaimer window's text");
+    scaleTo(GetDpiForWindow(m_window));
+}
+
+Form2::~Form2()
+{
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+    DestroyWindow(m_window);
+}
+
+void Form2::show()
+{
+    ShowWindow(m_window, IsIconic(m_window) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(m_window);
+}
+
+void Form2::scaleTo(UINT dpi)
+{
+    m_font = createFont(layout::Font::Window, dpi);
+    SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
+    place(Label1, form2::Label1.kind, form2::Label1.rect, dpi);
+
+    // The label box runs past the bottom of the window; only a font that needs more lines than
+    // the window shows makes the window taller, just enough for the last line.
+    RECT text{0, 0, atDpi(form2::Label1.rect.width, dpi), 0};
+    HDC dc = GetDC(Label1);
+    const HGDIOBJ previous = SelectObject(dc, m_font.get());
+    const std::wstring caption = widen(form2::Label1.caption);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+        DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(Label1, dc);
+    const int textBottom = atDpi(form2::Label1.rect.top, dpi) + text.bottom;
+    const SIZE size = windowSize(SIZE{atDpi(form2::clientArea.width, dpi),
+                                     std::max(atDpi(form2::clientArea.height, dpi), textBottom)},
+        style, dpi);
+    SetWindowPos(
+        m_window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Form2::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *form = reinterpret_cast<Form2 *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form != nullptr && message == WM_CLOSE) {
+        ShowWindow(window, SW_HIDE);
+        return 0;
+    }
+    if (form != nullptr && message == WM_DPICHANGED) {
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        form->scaleTo(HIWORD(wParam));
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace tessaly::win32
