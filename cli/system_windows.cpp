@@ -8,6 +8,7 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace tessaly::cli::system {
@@ -32,7 +33,14 @@ long readInput(char *buffer, std::size_t size)
 
 long writeSome(int fd, const char *data, std::size_t size)
 {
-    return _write(fd, data, static_cast<unsigned>(size < most ? size : most));
+    const long written = _write(fd, data, static_cast<unsigned>(size < most ? size : most));
+    // A pipe whose reader has gone reports one of these, which the C runtime calls EINVAL.
+    const DWORD error = GetLastError();
+    if (written < 0
+        && (error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE
+            || error == ERROR_PIPE_NOT_CONNECTED))
+        errno = EPIPE;
+    return written;
 }
 
 void prepareStandardStreams()

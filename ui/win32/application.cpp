@@ -2,7 +2,6 @@
 
 #include "ui/win32/form1.h"
 #include "ui/win32/utf16.h"
-#include "ui/win32/windows_api.h"
 
 #include <cstdio>
 #include <exception>
@@ -32,16 +31,21 @@ void reportFailure(const std::string &why)
 
 } // namespace
 
+void dispatch(const MSG &message)
+{
+    HWND top = GetAncestor(message.hwnd, GA_ROOT);
+    // The const_cast is the API's: IsDialogMessageW does not change the message.
+    if (top != nullptr && isOurs(top) && IsDialogMessageW(top, const_cast<MSG *>(&message)))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 int runMessageLoop()
 {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        HWND top = GetAncestor(message.hwnd, GA_ROOT);
-        if (top != nullptr && isOurs(top) && IsDialogMessageW(top, &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        dispatch(message);
     return static_cast<int>(message.wParam);
 }
 

@@ -1,7 +1,12 @@
 #ifndef TESSALY_UI_WIN32_APPLICATION_H
 #define TESSALY_UI_WIN32_APPLICATION_H
 
+#include "ui/win32/windows_api.h"
+
 namespace tessaly::win32 {
+
+// One message to its window, with the dialog manager's keys in Tessaly's windows.
+void dispatch(const MSG &message);
 
 // Dispatches the thread's messages, with the dialog manager's keys (Tab, the arrows, Enter and
 // Esc) in Tessaly's windows, until the main window closes; returns the quit code.

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Starts or ends the private X server on which the Windows tests' windows open under Wine, so
+# that they never reach a developer's desktop. The display's number is written to STATE.display,
+# where wine-run.sh finds it.
+# Usage: xvfb.sh start|stop STATE
+set -euo pipefail
+state=$2
+case $1 in
+start)
+    rm -f "$state.display" "$state.pid"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state.display" >/dev/null 2>&1 &
+    echo $! >"$state.pid"
+    for _ in $(seq 100); do
+        [ -s "$state.display" ] && exit 0
+        kill -0 "$(cat "$state.pid")" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "xvfb.sh: Xvfb did not start" >&2
+    exit 1
+    ;;
+stop)
+    # Wine's server, and the desktop it keeps on this display, go first.
+    WINEPREFIX=$(realpath -m "$state") wineserver -k 2>/dev/null || true
+    [ ! -f "$state.pid" ] || kill "$(cat "$state.pid")" 2>/dev/null || true
+    rm -f "$state.display" "$state.pid"
+    ;;
+esac
