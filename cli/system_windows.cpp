@@ -33,14 +33,31 @@ long readInput(char *buffer, std::size_t size)
 
 long writeSome(int fd, const char *data, std::size_t size)
 {
-    const long written = _write(fd, data, static_cast<unsigned>(size < most ? size : most));
-    // A pipe whose reader has gone reports one of these, which the C runtime calls EINVAL.
-    const DWORD error = GetLastError();
-    if (written < 0
-        && (error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE
-            || error == ERROR_PIPE_NOT_CONNECTED))
+    // Straight to the handle: the C runtime's write calls EINVAL whatever it cannot name, a
+    // closed pipe among them, and leaves the system's own error overwritten.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    DWORD written = 0;
+    if (handle != INVALID_HANDLE_VALUE
+        && WriteFile(handle, data, static_cast<DWORD>(size < most ? size : most), &written, nullptr))
+        return static_cast<long>(written);
+    switch (handle == INVALID_HANDLE_VALUE ? ERROR_INVALID_HANDLE : GetLastError()) {
+    case ERROR_NO_DATA:
+    case ERROR_BROKEN_PIPE:
+    case ERROR_PIPE_NOT_CONNECTED:
         errno = EPIPE;
-    return written;
+        break;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        errno = ENOSPC;
+        break;
+    case ERROR_INVALID_HANDLE:
+        errno = EBADF;
+        break;
+    default:
+        errno = EIO;
+        break;
+    }
+    return -1;
 }
 
 void prepareStandardStreams()
