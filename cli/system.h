@@ -25,18 +25,7 @@ inline constexpr int standardError = 2;
 void prepareStandardStreams();
 
 // The program's arguments as UTF-8, whatever form the system hands them over in.
-class Arguments
-{
-public:
-    Arguments(int argc, char *argv[]);
-    [[nodiscard]] int count() const { return static_cast<int>(m_texts.size()); }
-    [[nodiscard]] char **values() { return m_values.data(); }
-
-private:
-    std::vector<std::string> m_texts;
-    // Into m_texts, with a null at the end as argv has.
-    std::vector<char *> m_values;
-};
+[[nodiscard]] std::vector<std::string> arguments(int argc, char *argv[]);
 
 // Hands the arguments to the window and returns the exit status once its last window closes;
 // where the window cannot be started, says why on standard error and returns 1.

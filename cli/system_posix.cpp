@@ -66,14 +66,10 @@ void prepareStandardStreams()
 }
 
 // The bytes as they came: POSIX has no other form of an argument.
-Arguments::Arguments(int argc, char *argv[])
-    : m_texts(argv, argv + argc)
+std::vector<std::string> arguments(int argc, char *argv[])
 {
-    for (std::string &text : m_texts)
-        m_values.push_back(text.data());
-    m_values.push_back(nullptr);
+    return {argv, argv + argc};
 }
-
 int openWindow(int argc, char *argv[])
 {
     const std::string library = windowLibrary();

@@ -38,7 +38,8 @@ long writeSome(int fd, const char *data, std::size_t size)
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
     DWORD written = 0;
     if (handle != INVALID_HANDLE_VALUE
-        && WriteFile(handle, data, static_cast<DWORD>(size < most ? size : most), &written, nullptr))
+        && WriteFile(
+            handle, data, static_cast<DWORD>(size < most ? size : most), &written, nullptr))
         return static_cast<long>(written);
     switch (handle == INVALID_HANDLE_VALUE ? ERROR_INVALID_HANDLE : GetLastError()) {
     case ERROR_NO_DATA:
@@ -79,22 +80,18 @@ void prepareStandardStreams()
 }
 
 // From Windows' own UTF-16 command line, not the lossy copy in the local code page.
-Arguments::Arguments(int argc, char *argv[])
+std::vector<std::string> arguments(int argc, char *argv[])
 {
-    int count = 0;
-    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (wide == nullptr) {
-        m_texts.assign(argv, argv + argc);
-    } else {
-        for (int i = 0; i < count; ++i)
-            m_texts.push_back(win32::narrow(wide[i]));
-        LocalFree(wide);
-    }
-    for (std::string &text : m_texts)
-        m_values.push_back(text.data());
-    m_values.push_back(nullptr);
+    int wideCount = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &wideCount);
+    if (wide == nullptr)
+        return {argv, argv + argc};
+    std::vector<std::string> texts;
+    for (int i = 0; i < wideCount; ++i)
+        texts.push_back(win32::narrow(wide[i]));
+    LocalFree(wide);
+    return texts;
 }
-
 int openWindow(int, char *[])
 {
     return win32::runWindows();

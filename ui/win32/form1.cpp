@@ -106,12 +106,12 @@ void Form1::createControls()
         const bool option = entry.kind == layout::Kind::OptionButton;
         if (!entry.accessibleName.empty() && entry.kind != layout::Kind::CheckBox)
             static_cast<void>(createNameLabel(entry.accessibleName, m_window));
-        HWND control = createControl(entry, form1::windowTwips(entry), m_window,
+        HWND created = createControl(entry, form1::windowTwips(entry), m_window,
             firstControlId + static_cast<int>(index), !(option && inOptions));
-        if (control == nullptr)
+        if (created == nullptr)
             throw std::runtime_error("cannot create the main window's controls");
         inOptions = option;
-        m_controls[index] = control;
+        m_controls[index] = created;
     }
     Option1 = control(form1::Option1);
     Option2 = control(form1::Option2);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <string>
 #include <vector>
@@ -80,12 +81,12 @@ protected:
     [[nodiscard]] std::string focused() const
     {
         HWND focus = GetFocus();
-        for (const layout::Control &entry : form1::controls) {
-            if (focus != nullptr
-                && (focus == form_.control(entry) || GetParent(focus) == form_.control(entry)))
-                return std::string(entry.name);
-        }
-        return "nothing";
+        const auto *found = std::find_if(
+            form1::controls.begin(), form1::controls.end(), [&](const layout::Control &entry) {
+                HWND control = form_.control(entry);
+                return focus != nullptr && (focus == control || GetParent(focus) == control);
+            });
+        return found == form1::controls.end() ? "nothing" : std::string(found->name);
     }
 
     RecordingMessageBox messages_;
