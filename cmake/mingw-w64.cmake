@@ -2,6 +2,11 @@
 # library has std::thread and friends). Programs built here run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
+find_program(TESSALY_MINGW_CXX x86_64-w64-mingw32-g++-posix)
+if(NOT TESSALY_MINGW_CXX)
+    message(FATAL_ERROR "The windows preset needs Debian's mingw-w64 cross compiler: "
+        "apt-get install g++-mingw-w64-x86-64-posix (scripts/test.sh installs it)")
+endif()
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)

@@ -31,6 +31,17 @@ std::wstring windowText(HWND window)
     return text;
 }
 
+// The result box is a multi-line edit, which by its nature keeps Tab, Enter and Esc (Esc even
+// closes the window around it); as a label it takes the characters that copy it and gives the
+// dialog manager the rest.
+LRESULT CALLBACK resultBoxProc(
+    HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_GETDLGCODE)
+        return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 void registerClass(WNDPROC windowProc)
 {
     static const bool registered = [windowProc] {
@@ -122,6 +133,7 @@ void Form1::createControls()
     Combo1 = control(form1::Combo1);
     Command2 = control(form1::Command2);
     Check1 = control(form1::Check1);
+    SetWindowSubclass(Label1, resultBoxProc, 0, 0);
     scaleTo(m_dpi);
 }
 

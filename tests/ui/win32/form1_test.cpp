@@ -224,11 +224,15 @@ TEST_F(Form1Test, TabRunsTheDrawnOrderAndEnterAndEscPressNothing)
     key(VK_TAB);
     EXPECT_EQ(focused(), "Option3");
 
-    for (const layout::Control *entry : {&form1::Command1, &form1::Text1, &form1::Command2}) {
+    for (const layout::Control *entry :
+        {&form1::Command1, &form1::Text1, &form1::Command2, &form1::Label1}) {
         SetFocus(form_.control(*entry));
         key(VK_RETURN);
         key(VK_ESCAPE);
     }
+    // Clicked into, the result lets Tab go on.
+    key(VK_TAB);
+    EXPECT_EQ(focused(), "Combo1");
     EXPECT_TRUE(messages_.prompts.empty());
     EXPECT_EQ(form_.form2(), nullptr);
     EXPECT_TRUE(IsWindow(form_.window()));
