@@ -6,7 +6,7 @@
 set -euo pipefail
 export WINEPREFIX=$(realpath -m "$1")
 shift
-export WINEDEBUG=-all WINEARCH=win64
+export WINEDEBUG=${TESSALY_WINEDEBUG:--all} WINEARCH=win64
 # No Mono or Gecko: nothing here needs them, and Wine would offer to fetch them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # The tests' own X server, where one runs (xvfb.sh).
@@ -27,5 +27,8 @@ mkdir -p "$(dirname "$WINEPREFIX")"
             >/dev/null 2>&1
         wineserver --wait
     fi
+    # One server for the whole run, ended by xvfb.sh stop: a server that quits between two
+    # programs, as it does after a few idle seconds, races the next program's start.
+    wineserver --persistent 9>&- >/dev/null 2>&1 || true
 ) 9>"$WINEPREFIX.lock"
 exec wine "$@"

@@ -40,6 +40,26 @@ WindowKind windowKind(layout::Kind kind)
 // How many items the open pair list shows before it scrolls.
 constexpr int visibleItems = 12;
 
+// A drop-down combo box's window reaches down over its open list; its field's height is set
+// apart, by the height of its items.
+int windowHeight(layout::Kind kind, const Twips &rect, UINT dpi)
+{
+    const int height = atDpi(rect.height, dpi);
+    return kind == layout::Kind::ComboBox ? (1 + visibleItems) * height : height;
+}
+
+void fitField(HWND combo, int height)
+{
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    if (GetComboBoxInfo(combo, &parts)) {
+        const int field = parts.rcButton.bottom + parts.rcButton.top;
+        const auto item = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, -1, 0));
+        if (field != height)
+            SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + height - field);
+    }
+}
+
 } // namespace
 
 SIZE windowSize(SIZE client, DWORD style, UINT dpi)
@@ -49,8 +69,8 @@ SIZE windowSize(SIZE client, DWORD style, UINT dpi)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-HWND createControl(
-    const layout::Control &control, const Twips &rect, HWND parent, int id, bool firstOfGroup)
+HWND createControl(const layout::Control &control, const Twips &rect, HWND parent, int id,
+    bool firstOfGroup, HFONT font)
 {
     const WindowKind kind = windowKind(control.kind);
     const std::wstring caption
@@ -58,8 +78,13 @@ HWND createControl(
     const UINT dpi = GetDpiForWindow(parent);
     HWND window = CreateWindowExW(kind.extendedStyle, kind.className, caption.c_str(),
         WS_CHILD | WS_VISIBLE | kind.style | (firstOfGroup ? WS_GROUP : 0), atDpi(rect.left, dpi),
-        atDpi(rect.top, dpi), atDpi(rect.width, dpi), atDpi(rect.height, dpi), parent,
+        atDpi(rect.top, dpi), atDpi(rect.width, dpi), windowHeight(control.kind, rect, dpi), parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (window == nullptr)
+        return nullptr;
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (control.kind == layout::Kind::ComboBox)
+        fitField(window, atDpi(rect.height, dpi));
     return window;
 }
 
@@ -72,21 +97,10 @@ HWND createNameLabel(std::string_view name, HWND parent)
 
 void place(HWND control, layout::Kind kind, const Twips &rect, UINT dpi)
 {
-    const int height = atDpi(rect.height, dpi);
-    // A drop-down combo box's window reaches down over its open list; its field's height is
-    // set apart, by the height of its items.
-    const int listHeight = kind == layout::Kind::ComboBox ? visibleItems * height : 0;
     SetWindowPos(control, nullptr, atDpi(rect.left, dpi), atDpi(rect.top, dpi),
-        atDpi(rect.width, dpi), height + listHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (kind == layout::Kind::ComboBox) {
-        COMBOBOXINFO parts{};
-        parts.cbSize = sizeof parts;
-        if (GetComboBoxInfo(control, &parts)) {
-            const int field = parts.rcButton.bottom + parts.rcButton.top;
-            const auto item = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, -1, 0));
-            SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + height - field);
-        }
-    }
+        atDpi(rect.width, dpi), windowHeight(kind, rect, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (kind == layout::Kind::ComboBox)
+        fitField(control, atDpi(rect.height, dpi));
 }
 
 } // namespace tessaly::win32

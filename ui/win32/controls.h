@@ -25,14 +25,15 @@ namespace tessaly::win32 {
 // The control's standard window, at rect (twips in the window) for dpi, with the id given.
 // Where a control starts a group of the dialog manager's (every control but the option buttons
 // after the first), firstOfGroup is true. A check box carries its name as its caption, clipped
-// away by its width, since screen readers name it by that. Set its font, then place() it.
-[[nodiscard]] HWND createControl(
-    const layout::Control &control, const Twips &rect, HWND parent, int id, bool firstOfGroup);
+// away by its width, since screen readers name it by that. In the font given.
+[[nodiscard]] HWND createControl(const layout::Control &control, const Twips &rect, HWND parent,
+    int id, bool firstOfGroup, HFONT font);
 
 // A label that only screen readers see, naming the field created right after it.
 [[nodiscard]] HWND createNameLabel(std::string_view name, HWND parent);
 
-// Puts the control at rect for dpi; a drop-down combo box gets its edit field that high.
+// Puts the control at rect for dpi, after a change of DPI; a drop-down combo box gets its edit
+// field that high.
 void place(HWND control, layout::Kind kind, const Twips &rect, UINT dpi);
 
 } // namespace tessaly::win32

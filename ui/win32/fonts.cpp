@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cwchar>
+#include <map>
 #include <string>
 
 namespace tessaly::win32 {
@@ -44,13 +45,18 @@ std::wstring systemFace(UINT dpi)
 
 FontHandle createFont(const layout::Face &face, double points, UINT dpi)
 {
-    std::wstring chosen;
-    HDC screen = GetDC(nullptr);
-    for (std::string_view family : face.families) {
-        if (!family.empty() && chosen.empty() && hasOutlineFace(screen, widen(family)))
-            chosen = widen(family);
+    // Looked up once a face: the fonts a system has do not change under a running program, and
+    // asking costs start-up a few milliseconds under Wine.
+    static std::map<const layout::Face *, std::wstring> chosenFaces;
+    std::wstring &chosen = chosenFaces[&face];
+    if (chosen.empty()) {
+        HDC screen = GetDC(nullptr);
+        for (std::string_view family : face.families) {
+            if (!family.empty() && chosen.empty() && hasOutlineFace(screen, widen(family)))
+                chosen = widen(family);
+        }
+        ReleaseDC(nullptr, screen);
     }
-    ReleaseDC(nullptr, screen);
     if (chosen.empty())
         chosen = systemFace(dpi);
 

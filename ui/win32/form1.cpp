@@ -118,7 +118,8 @@ void Form1::createControls()
         if (!entry.accessibleName.empty() && entry.kind != layout::Kind::CheckBox)
             static_cast<void>(createNameLabel(entry.accessibleName, m_window));
         HWND created = createControl(entry, form1::windowTwips(entry), m_window,
-            firstControlId + static_cast<int>(index), !(option && inOptions));
+            firstControlId + static_cast<int>(index), !(option && inOptions),
+            entry.font == layout::Font::Large ? m_largeFont.get() : m_windowFont.get());
         if (created == nullptr)
             throw std::runtime_error("cannot create the main window's controls");
         inOptions = option;
@@ -134,7 +135,8 @@ void Form1::createControls()
     Command2 = control(form1::Command2);
     Check1 = control(form1::Check1);
     SetWindowSubclass(Label1, resultBoxProc, 0, 0);
-    scaleTo(m_dpi);
+    SendMessageW(Label1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    fitLabel1();
 }
 
 HWND Form1::control(const layout::Control &entry) const
@@ -157,7 +159,6 @@ void Form1::scaleTo(UINT dpi)
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         place(m_controls[i], entry.kind, form1::windowTwips(entry), dpi);
     }
-    SendMessageW(Label1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     fitLabel1();
 }
 
@@ -284,11 +285,11 @@ void Form1::fitLabel1()
     constexpr double step = 0.5;
     const double smallest = std::min(layout::largeFace.points, layout::windowFace.points);
     double points = layout::largeFace.points;
-    while (points > smallest && !fits(points))
+    while (!text.empty() && points > smallest && !fits(points))
         points = std::max(smallest, points - step);
     std::wstring shown = text;
     const std::size_t exponent = text.find(L'E');
-    if (!fits(points) && exponent != std::wstring::npos && exponent > 0)
+    if (exponent != std::wstring::npos && exponent > 0 && !fits(points))
         shown.insert(exponent, L"\r\n");
     ReleaseDC(Label1, dc);
 
