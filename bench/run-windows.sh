@@ -18,7 +18,7 @@ wine=(bash cmake/wine-run.sh "$work/wine")
 # The prefix is made, and Wine's desktop started, before anything is timed.
 "${wine[@]}" build/windows/bin/tessaly.com --version >/dev/null
 
-windows_path() { WINEPREFIX=$work/wine winepath -w "$(realpath "$1")" 2>/dev/null; }
+windows_path() { "${wine[@]}" winepath -w "$(realpath "$1")" 2>/dev/null | tr -d "\r"; }
 echo "== launch to window under Wine ($(nproc) cores, $(wine --version 2>/dev/null))"
 "${wine[@]}" build/windows/bench/win32_launch.exe "${RUNS:-30}" 3 \
     "floor=$(windows_path build/windows/bench/win32_floor.exe)" \

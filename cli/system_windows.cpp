@@ -13,6 +13,8 @@
 // The C runtime's wide-character twin of the arguments main() is given, in msvcrt.dll.
 struct StartupInfo
 {
+    // Read by the C runtime, never by us.
+    // cppcheck-suppress unusedStructMember
     int newMode;
 };
 extern "C" int __wgetmainargs(int *, wchar_t ***, wchar_t ***, int, StartupInfo *);

@@ -15,12 +15,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Hardened as Debian hardens its own programs, as far as Windows has the means: stack
-# protection and checked buffer calls in the code; addresses randomised over the whole 64-bit
-# space (ASLR with high entropy) and no data page executable (DEP) in the image.
-set(CMAKE_CXX_FLAGS_INIT "-fstack-protector-strong -D_FORTIFY_SOURCE=2")
-set(CMAKE_C_FLAGS_INIT "-fstack-protector-strong -D_FORTIFY_SOURCE=2")
 # Self-contained programs: the C++ runtime and winpthreads linked in, no DLL beyond Windows' own.
-# The image's time stamp is SOURCE_DATE_EPOCH's where that is set, as for every other byte.
-set(CMAKE_EXE_LINKER_FLAGS_INIT
-    "-static -fstack-protector-strong -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -5,8 +5,15 @@
 # Usage: xvfb.sh start|stop STATE
 set -euo pipefail
 state=$2
+# Ends the prefix's Wine server and waits until it is gone.
+end_wine() {
+    WINEPREFIX=$(realpath -m "$state") wineserver -k 2>/dev/null || true
+    WINEPREFIX=$(realpath -m "$state") timeout 10 wineserver -w 2>/dev/null || true
+}
 case $1 in
 start)
+    # A Wine server left from an earlier run keeps its desktop on that run's display.
+    end_wine
     rm -f "$state.display" "$state.pid"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state.display" >/dev/null 2>&1 &
     echo $! >"$state.pid"
@@ -20,7 +27,7 @@ start)
     ;;
 stop)
     # Wine's server, and the desktop it keeps on this display, go first.
-    WINEPREFIX=$(realpath -m "$state") wineserver -k 2>/dev/null || true
+    end_wine
     [ ! -f "$state.pid" ] || kill "$(cat "$state.pid")" 2>/dev/null || true
     rm -f "$state.display" "$state.pid"
     ;;

@@ -40,7 +40,7 @@ inline constexpr Control Combo1{"Combo1", Kind::ComboBox, {}, {}, {360, 2760, 31
 // Six spaces before the version, so that the label's width breaks it over two lines.
 inline constexpr Control Label3{"Label3", Kind::Label, "Version      " TESSALY_SHORT_VERSION, {},
     {3720, 2760, 615, 375}, 9};
-inline constexpr Control Label4{"Label4", Kind::Label, "tessaly@example.org", {},
+inline constexpr Control Label4{"Label4", Kind::Label, TESSALY_CONTACT, {},
     {2760, 3240, 1695, 375}, 10};
 inline constexpr Control Command2{"Command2", Kind::CommandButton, "Disclaimer", {},
     {240, 3240, 1095, 375}, 11};

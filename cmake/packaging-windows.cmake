@@ -1,0 +1,64 @@
+# The two ways a Windows user gets Tessaly: the installer tessaly-<version>-x64.msi, built by
+# wixl from data/windows/tessaly.wxs.in, and the portable zip tessaly-<version>-win64.zip.
+# Both come from the stripped programs of this build, and the same commit gives the same zip.
+
+set(TESSALY_PUBLISHER "The Tessaly developers")
+# Never to change: Windows knows every version of Tessaly as one product by these.
+set(TESSALY_UPGRADE_CODE "7E3B1F52-3C0A-4E7B-9A55-2C1D6E0F4A81")
+set(TESSALY_COMPONENT_CODE "0B6F2D8E-5A41-4C93-8E7D-1F2A3B4C5D6E")
+set(TESSALY_SHORTCUT_CODE "C4D1E2F3-6A7B-4C8D-9E0F-A1B2C3D4E5F6")
+# One product code a version, worked out from it, so that two builds of a version agree.
+set(uuid_namespace 6ba7b811-9dad-11d1-80b4-00c04fd430c8)
+string(UUID product_code NAMESPACE ${uuid_namespace} NAME "tessaly.org/msi/product/${PROJECT_VERSION}"
+    TYPE SHA1 UPPER)
+string(UUID package_code NAMESPACE ${uuid_namespace} NAME "tessaly.org/msi/package/${PROJECT_VERSION}"
+    TYPE SHA1 UPPER)
+
+set(windows_data ${PROJECT_SOURCE_DIR}/data/windows)
+set(msi_name tessaly-${TESSALY_DISPLAY_VERSION}-x64.msi)
+set(zip_name tessaly-${TESSALY_DISPLAY_VERSION}-win64.zip)
+configure_file(${windows_data}/tessaly.wxs.in tessaly.wxs @ONLY)
+string(REGEX REPLACE "." "=" readme_rule "${PROJECT_NAME} ${TESSALY_DISPLAY_VERSION} for Windows")
+configure_file(${windows_data}/README.txt.in README.txt @ONLY)
+
+# The licence is the package's: the paragraph of debian/copyright that states it.
+file(READ ${PROJECT_SOURCE_DIR}/debian/copyright copyright)
+string(REGEX MATCH "\nLicense: Tessaly-Freeware\n( [^\n]*\n)+" licence "${copyright}")
+string(REGEX REPLACE "^\nLicense: Tessaly-Freeware\n" "" licence "${licence}")
+string(REGEX REPLACE "(^|\n) \\.?" "\\1" licence "${licence}")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt "${licence}")
+
+
+find_program(TESSALY_WIXL wixl)
+find_program(TESSALY_ZIP zip)
+set(artefacts)
+if(TESSALY_WIXL)
+    # wixl takes the files it packs by paths relative to the build folder, where it runs.
+    file(RELATIVE_PATH program_dir ${PROJECT_BINARY_DIR} ${TESSALY_PROGRAM_DIR})
+    add_custom_command(OUTPUT ${msi_name}
+        COMMAND ${TESSALY_WIXL} --arch x64 --output ${msi_name}
+            -D Version=${TESSALY_DISPLAY_VERSION} -D ProductCode=${product_code}
+            -D PackageCode=${package_code} -D ProgramDir=${program_dir} tessaly.wxs
+        DEPENDS tessaly tessaly_console tessaly_icon ${CMAKE_CURRENT_BINARY_DIR}/tessaly.wxs
+        WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+        VERBATIM)
+    list(APPEND artefacts ${msi_name})
+elseif(TESSALY_ALL_CHECKS)
+    message(FATAL_ERROR "the Windows installer needs wixl; TESSALY_ALL_CHECKS requires it")
+endif()
+if(TESSALY_ZIP)
+    add_custom_command(OUTPUT ${zip_name}
+        COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/windows-zip.sh ${zip_name}
+            tessaly-${TESSALY_DISPLAY_VERSION} ${TESSALY_SOURCE_DATE_EPOCH} $<TARGET_FILE:tessaly>
+            $<TARGET_FILE:tessaly_console> ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+            ${CMAKE_CURRENT_BINARY_DIR}/README.txt
+        DEPENDS tessaly tessaly_console ${PROJECT_SOURCE_DIR}/cmake/windows-zip.sh
+            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt ${CMAKE_CURRENT_BINARY_DIR}/README.txt
+        VERBATIM)
+    list(APPEND artefacts ${zip_name})
+elseif(TESSALY_ALL_CHECKS)
+    message(FATAL_ERROR "the portable zip needs zip; TESSALY_ALL_CHECKS requires it")
+endif()
+add_custom_target(windows_packages ALL DEPENDS ${artefacts})
+set(TESSALY_MSI ${PROJECT_BINARY_DIR}/${msi_name})
+set(TESSALY_ZIP_FILE ${PROJECT_BINARY_DIR}/${zip_name})
