@@ -1,5 +1,6 @@
 #include "ui/win32/controls.h"
 
+#include "ui/win32/resources.h"
 #include "ui/win32/utf16.h"
 
 namespace tessaly::win32 {
@@ -61,6 +62,19 @@ void fitField(HWND combo, int height)
 }
 
 } // namespace
+
+bool registerWindowClass(const wchar_t *name, WNDPROC windowProc)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(TESSALY_ICON_RESOURCE));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = name;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
 
 SIZE windowSize(SIZE client, DWORD style, UINT dpi)
 {

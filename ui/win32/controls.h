@@ -14,6 +14,10 @@ namespace tessaly::win32 {
     return MulDiv(twips, static_cast<int>(dpi), 1440);
 }
 
+// Registers one of Tessaly's top-level window classes, with the program's icon and the colour
+// of dialogs; false where Windows refuses. Registering it again is no error.
+[[nodiscard]] bool registerWindowClass(const wchar_t *name, WNDPROC windowProc);
+
 // A window's outer size for a client area in pixels.
 [[nodiscard]] SIZE windowSize(SIZE client, DWORD style, UINT dpi);
 

@@ -5,7 +5,6 @@
 #include "ui/win32/controls.h"
 #include "ui/win32/form2.h"
 #include "ui/win32/message_box.h"
-#include "ui/win32/resources.h"
 #include "ui/win32/utf16.h"
 
 #include <algorithm>
@@ -42,30 +41,13 @@ LRESULT CALLBACK resultBoxProc(
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-void registerClass(WNDPROC windowProc)
-{
-    static const bool registered = [windowProc] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hIcon
-            = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(TESSALY_ICON_RESOURCE));
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = className;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    if (!registered)
-        throw std::runtime_error("cannot register the main window's class");
-}
-
 } // namespace
 
 Form1::Form1(MessageBox *messageBox)
     : m_messageBox(messageBox)
 {
-    registerClass(windowProc);
+    if (!registerWindowClass(className, windowProc))
+        throw std::runtime_error("cannot register the main window's class");
     const UINT dpi = GetDpiForSystem();
     const SIZE size = windowSize(form1::clientArea, style, dpi);
     m_window = CreateWindowExW(0, className, widen(TESSALY_NAME).c_str(), style, CW_USEDEFAULT,

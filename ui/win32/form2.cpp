@@ -2,7 +2,6 @@
 
 #include "ui/layout/form2_layout.h"
 #include "ui/win32/controls.h"
-#include "ui/win32/resources.h"
 #include "ui/win32/utf16.h"
 
 #include <algorithm>
@@ -19,19 +18,7 @@ constexpr DWORD style = WS_OVERLAPPEDWINDOW;
 
 Form2::Form2()
 {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hIcon
-            = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(TESSALY_ICON_RESOURCE));
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = className;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    if (!registered)
+    if (!registerWindowClass(className, windowProc))
         throw std::runtime_error("cannot register the disclaimer window's class");
     m_window = CreateWindowExW(0, className, L"Disclaimer", style, CW_USEDEFAULT, CW_USEDEFAULT, 0,
         0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
