@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts or ends the private X server on which the Windows tests' windows open under Wine, so
-# that they never reach a developer's desktop. The display's number is written to STATE.display,
-# where wine-run.sh finds it.
+# that they never reach a developer's desktop, together with the Wine prefix STATE and its
+# server. The display's number is written to STATE.display, where wine-run.sh finds it.
 # Usage: xvfb.sh start|stop STATE
 set -euo pipefail
 state=$2
@@ -18,7 +18,12 @@ start)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state.display" >/dev/null 2>&1 &
     echo $! >"$state.pid"
     for _ in $(seq 100); do
-        [ -s "$state.display" ] && exit 0
+        if [ -s "$state.display" ]; then
+            # The prefix, its server and the services Wine keeps running, started here with no
+            # test's output to hold open: a test waits for every process that holds its output.
+            bash "$(dirname "$0")/wine-run.sh" "$state" cmd /c exit </dev/null >/dev/null 2>&1
+            exit 0
+        fi
         kill -0 "$(cat "$state.pid")" 2>/dev/null || break
         sleep 0.1
     done

@@ -3,9 +3,10 @@
 # replaced by a newer version and removed, leaving nothing behind; the zip unpacked into a folder
 # with spaces and non-ASCII letters in its path; the programs' resources, their hardening, and
 # the same bytes from a second build of the same sources in other folders.
-# Usage: windows_package_test.sh SOURCE BUILD WINE_RUN PREFIX ICON-SIZES
+# Usage: windows_package_test.sh SOURCE BUILD WINE_RUN PREFIX ICON-SIZES EPOCH
+# EPOCH is the SOURCE_DATE_EPOCH that BUILD was made with.
 set -euo pipefail
-source_dir=$1 build=$2 wine_run=$3 prefix=$4 icon_sizes=$5
+source_dir=$1 build=$2 wine_run=$3 prefix=$4 icon_sizes=$5 epoch=$6
 msi=$(ls "$build"/tessaly-*-x64.msi)
 zip=$(ls "$build"/tessaly-*-win64.zip)
 version=$(basename "$msi" | sed 's/^tessaly-\(.*\)-x64.msi$/\1/')
@@ -143,8 +144,7 @@ done
 echo "== the same bytes from other folders"
 mkdir "$work/source"
 git -C "$source_dir" ls-files -z --cached --others --exclude-standard | tar -C "$source_dir" --null -T - -cf - | tar -C "$work/source" -xf -
-SOURCE_DATE_EPOCH=$(git -C "$source_dir" log -1 --format=%ct)
-export SOURCE_DATE_EPOCH
+export SOURCE_DATE_EPOCH=$epoch
 cmake -S "$work/source" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$work/source/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_BUILD_UI=OFF -DBUILD_TESTING=OFF >/dev/null
