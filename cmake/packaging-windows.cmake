@@ -7,11 +7,10 @@ set(TESSALY_PUBLISHER "The Tessaly developers")
 set(TESSALY_UPGRADE_CODE "7E3B1F52-3C0A-4E7B-9A55-2C1D6E0F4A81")
 set(TESSALY_COMPONENT_CODE "0B6F2D8E-5A41-4C93-8E7D-1F2A3B4C5D6E")
 set(TESSALY_SHORTCUT_CODE "C4D1E2F3-6A7B-4C8D-9E0F-A1B2C3D4E5F6")
-# One product code a version, worked out from it, so that two builds of a version agree.
+# One product code a version, worked out from it, so that two builds of a version agree. (The
+# package code wixl draws at random, whatever the source says.)
 set(uuid_namespace 6ba7b811-9dad-11d1-80b4-00c04fd430c8)
 string(UUID product_code NAMESPACE ${uuid_namespace} NAME "tessaly.org/msi/product/${PROJECT_VERSION}"
-    TYPE SHA1 UPPER)
-string(UUID package_code NAMESPACE ${uuid_namespace} NAME "tessaly.org/msi/package/${PROJECT_VERSION}"
     TYPE SHA1 UPPER)
 
 set(windows_data ${PROJECT_SOURCE_DIR}/data/windows)
@@ -33,12 +32,16 @@ find_program(TESSALY_WIXL wixl)
 find_program(TESSALY_ZIP zip)
 set(artefacts)
 if(TESSALY_WIXL)
-    # wixl takes the files it packs by paths relative to the build folder, where it runs.
-    file(RELATIVE_PATH program_dir ${PROJECT_BINARY_DIR} ${TESSALY_PROGRAM_DIR})
+    # wixl takes the files it packs by paths relative to the build folder, where it runs, and
+    # stores their times in its cabinet: copies carry the commit's time instead of the link's.
     add_custom_command(OUTPUT ${msi_name}
+        COMMAND ${CMAKE_COMMAND} -E make_directory msi-files
+        COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tessaly> $<TARGET_FILE:tessaly_console>
+            msi-files
+        COMMAND touch -d @${TESSALY_SOURCE_DATE_EPOCH} msi-files/tessaly.exe msi-files/tessaly.com
         COMMAND ${TESSALY_WIXL} --arch x64 --output ${msi_name}
             -D Version=${TESSALY_DISPLAY_VERSION} -D ProductCode=${product_code}
-            -D PackageCode=${package_code} -D ProgramDir=${program_dir} tessaly.wxs
+            -D ProgramDir=msi-files tessaly.wxs
         DEPENDS tessaly tessaly_console tessaly_icon ${CMAKE_CURRENT_BINARY_DIR}/tessaly.wxs
         WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
         VERBATIM)

@@ -81,9 +81,8 @@ wine msiexec /i "$(windows_path "$msi")" /qn || fail "a second msiexec /i exited
 [ "$(entries | wc -l)" = 1 ] || fail "after a second install: $(entries)"
 newer=$(awk -v v="$version" 'BEGIN { split(v, p, "."); printf "%d.%02d", p[1], p[2] + 1 }')
 (cd "$build" && wixl --arch x64 --output "$work/newer.msi" -D "Version=$newer" \
-    -D "ProductCode=$(cat /proc/sys/kernel/random/uuid | tr a-z A-Z)" \
-    -D "PackageCode=$(cat /proc/sys/kernel/random/uuid | tr a-z A-Z)" \
-    -D ProgramDir=bin tessaly.wxs) || fail "wixl could not build a newer MSI"
+    -D "ProductCode=$(tr a-z A-Z </proc/sys/kernel/random/uuid)" -D ProgramDir=msi-files \
+    tessaly.wxs) || fail "wixl could not build a newer MSI"
 wine msiexec /i "$(windows_path "$work/newer.msi")" /qn || fail "msiexec /i of $newer exited $?"
 [ "$(entries | wc -l)" = 1 ] && [ "$(entries | cut -d' ' -f2)" = "$newer" ] ||
     fail "after installing $newer: $(entries)"
@@ -154,7 +153,7 @@ for artefact in bin/tessaly.exe bin/tessaly.com "$(basename "$zip")"; do
         fail "$artefact differs between two builds: $(sha256sum "$build/$artefact" "$work/build/$artefact")"
     sha256sum "$work/build/$artefact" | sed "s|$work/build/||"
 done
-# wixl writes the time of the build into the MSI's summary and its cabinet; say where.
+# wixl writes a random package code and the time of the build into the MSI's summary; say where.
 differing() { cmp -l "$msi" "$work/build/$(basename "$msi")" || true; }
 ranges=$(differing | awk '
     $1 != last + 1 { if (start) printf "%d-%d ", start - 1, last - 1; start = $1 }
