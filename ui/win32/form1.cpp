@@ -118,7 +118,8 @@ void Form1::createControls()
     Check1 = control(form1::Check1);
     SetWindowSubclass(Label1, resultBoxProc, 0, 0);
     SendMessageW(Label1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    fitLabel1();
+    // Empty, the result shows in its own font, which it was made with.
+    m_label1Points = layout::largeFace.points;
 }
 
 HWND Form1::control(const layout::Control &entry) const

@@ -25,8 +25,8 @@ Form2::Form2()
     if (m_window == nullptr)
         throw std::runtime_error("cannot create the disclaimer window");
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    m_font = createFont(layout::Font::Window, GetDpiForWindow(m_window));
-    Label1 = createControl(form2::Label1, form2::Label1.rect, m_window, 0, true, m_font.get());
+    // Its font comes with its size, from scaleTo().
+    Label1 = createControl(form2::Label1, form2::Label1.rect, m_window, 0, true, nullptr);
     if (Label1 == nullptr)
         throw std::runtime_error("cannot create the disclaimer window's text");
     scaleTo(GetDpiForWindow(m_window));
