@@ -1,10 +1,7 @@
 #include "ui/qt/form1.h"
 
-#include "core/convert_command.h"
-#include "core/list_refill.h"
 #include "ui/layout/form1_layout.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/form1_view.h"
 #include "ui/qt/form2.h"
 #include "ui/qt/pair_combo_box.h"
 #include "ui/qt/qt_geometry.h"
@@ -116,19 +113,15 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
     Combo1->setAccessibleName(toQString(form1::Combo1.accessibleName));
     Check1->setAccessibleName(toQString(form1::Check1.accessibleName));
 
-    m_view = std::make_unique<Form1View>(
-        Form1View::Controls{Option1, Option2, Option3, Check1, Combo1, Text1, Label1});
     if (messageBox == nullptr) {
         m_ownMessageBox = std::make_unique<QtMessageBox>(this);
         messageBox = m_ownMessageBox.get();
     }
-    m_messageBox = messageBox;
+    m_behaviour = std::make_unique<Form1Behaviour>(*this, *messageBox);
 
     connect(Combo1, &PairComboBox::dropDown, this, &Form1::combo1DropDown);
     connect(Command1, &QPushButton::clicked, this, &Form1::command1Clicked);
     connect(Command2, &QPushButton::clicked, this, &Form1::command2Clicked);
-
-    m_catalogue.Load();
 }
 
 Form1::~Form1() = default;
@@ -146,14 +139,71 @@ void Form1::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+bool Form1::isOptionSelected(Category category) const
+{
+    switch (category) {
+    case Category::Length:
+        return Option1->isChecked();
+    case Category::Mass:
+        return Option2->isChecked();
+    case Category::Temperature:
+        return Option3->isChecked();
+    }
+    return false;
+}
+
+CheckValue Form1::check1Value() const
+{
+    switch (Check1->checkState()) {
+    case Qt::Unchecked:
+        return CheckValue::Unticked;
+    case Qt::PartiallyChecked:
+        return CheckValue::Greyed;
+    case Qt::Checked:
+        return CheckValue::Ticked;
+    }
+    return CheckValue::Unticked;
+}
+
+void Form1::combo1Clear()
+{
+    Combo1->clear();
+}
+
+void Form1::combo1AddItem(const std::string &item)
+{
+    Combo1->addItem(QString::fromStdString(item));
+}
+
+std::string Form1::combo1Text() const
+{
+    return Combo1->currentText().toStdString();
+}
+
+std::string Form1::text1Text() const
+{
+    return Text1->text().toStdString();
+}
+
+void Form1::setLabel1Caption(const std::string &caption)
+{
+    Label1->setText(QString::fromStdString(caption));
+}
+
+void Form1::restoreCombo1Text(const std::string &text, std::optional<std::size_t> item)
+{
+    Combo1->setCurrentIndex(item ? static_cast<int>(*item) : -1);
+    Combo1->setEditText(QString::fromStdString(text));
+}
+
 void Form1::combo1DropDown()
 {
-    ListRefill(m_catalogue, *m_view);
+    m_behaviour->combo1DropDown();
 }
 
 void Form1::command1Clicked()
 {
-    ConvertCommand(*m_view, *m_messageBox);
+    m_behaviour->command1Clicked();
 }
 
 void Form1::command2Clicked()

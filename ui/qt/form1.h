@@ -1,7 +1,7 @@
 #ifndef TESSALY_UI_QT_FORM1_H
 #define TESSALY_UI_QT_FORM1_H
 
-#include "core/unit_catalogue.h"
+#include "ui/behaviour/form1_behaviour.h"
 #include "ui/layout/form1_layout.h"
 
 #include <QWidget>
@@ -19,15 +19,14 @@ QT_END_NAMESPACE
 
 namespace tessaly {
 
-class Form1View;
 class Form2;
 class MessageBox;
 class PairComboBox;
 class ResultLabel;
 
 // The main window: pick a category, open the pair list, type a value, accept the disclaimer,
-// Convert. Its handlers only gather what the conversion core needs and call it.
-class Form1 : public QWidget
+// Convert. It is the window its shared behaviour works on, and forwards every event to it.
+class Form1 : public QWidget, public Form1Port
 {
     Q_OBJECT
 
@@ -38,6 +37,15 @@ public:
 
     // The disclaimer window; nullptr until "Disclaimer" is first pressed.
     [[nodiscard]] Form2 *form2() const;
+
+    bool isOptionSelected(Category category) const override;
+    CheckValue check1Value() const override;
+    void combo1Clear() override;
+    void combo1AddItem(const std::string &item) override;
+    std::string combo1Text() const override;
+    std::string text1Text() const override;
+    void setLabel1Caption(const std::string &caption) override;
+    void restoreCombo1Text(const std::string &text, std::optional<std::size_t> item) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -72,10 +80,8 @@ private:
     QLabel *Label5;
     QCheckBox *Check1;
 
-    UnitCatalogue m_catalogue;
-    std::unique_ptr<Form1View> m_view;
     std::unique_ptr<MessageBox> m_ownMessageBox;
-    MessageBox *m_messageBox;
+    std::unique_ptr<Form1Behaviour> m_behaviour;
     std::unique_ptr<Form2> m_form2;
 };
 

@@ -1,12 +1,11 @@
 #include "ui/qt/form2.h"
 
+#include "ui/behaviour/form2_height.h"
 #include "ui/layout/form2_layout.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_geometry.h"
 
 #include <QLabel>
-
-#include <algorithm>
 
 namespace tessaly {
 
@@ -23,11 +22,9 @@ Form2::Form2(QWidget *parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(toQRect(form2::Label1.rect));
 
-    // The label box runs past the bottom of the window; only a font that needs more lines than
-    // the window shows makes the window taller, just enough for the last line.
     const QRect client = toQRect(form2::clientArea);
-    const int textBottom = Label1->y() + Label1->heightForWidth(Label1->width());
-    resize(client.width(), std::max(client.height(), textBottom));
+    resize(client.width(),
+        form2ClientHeight(client.height(), Label1->y(), Label1->heightForWidth(Label1->width())));
 }
 
 } // namespace tessaly

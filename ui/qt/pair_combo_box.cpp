@@ -14,12 +14,7 @@ PairComboBox::PairComboBox(QWidget *parent)
 
 void PairComboBox::showPopup()
 {
-    // Refilling empties the list, and QComboBox then clears or replaces the edit text; the user's
-    // text must survive that, with its item highlighted when the list has one.
-    const QString text = currentText();
     emit dropDown();
-    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    setEditText(text);
     QComboBox::showPopup();
 }
 

@@ -1,11 +1,11 @@
 #include "ui/qt/result_label.h"
 
+#include "ui/behaviour/result_fit.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
-#include <QMimeData>
 
-#include <algorithm>
 #include <cmath>
 
 namespace tessaly {
@@ -56,8 +56,6 @@ ResultLabel::ResultLabel(QWidget *parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Lines break only where fit() puts a break.
-    setLineWrapMode(QTextEdit::NoWrap);
     document()->setDocumentMargin(0);
     viewport()->setAutoFillBackground(false);
     viewport()->setCursor(Qt::IBeamCursor);
@@ -89,41 +87,30 @@ void ResultLabel::resizeEvent(QResizeEvent *event)
     fit();
 }
 
-QMimeData *ResultLabel::createMimeDataFromSelection() const
-{
-    auto *data = new QMimeData;
-    data->setText(textCursor().selectedText().remove(QChar::LineSeparator));
-    return data;
-}
-
 void ResultLabel::fit()
 {
-    const qreal room = viewport()->width();
-    const qreal largest = font().pointSizeF();
-    const qreal smallest = std::min(
-        largest, parentWidget() != nullptr ? parentWidget()->font().pointSizeF() : largest);
-    QFont fitted = font();
-    const auto width = [&](const QString &text) {
-        return QFontMetricsF(fitted, viewport()).horizontalAdvance(text);
+    const auto width = [this](std::string_view text, double points) {
+        QFont font = this->font();
+        font.setPointSizeF(points);
+        return QFontMetricsF(font, viewport())
+            .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
-    // Widths grow nearly in proportion to the size, so the first guess is close; hinting can
-    // make it a little too wide, and half a point at a time finds the size that fits.
-    constexpr qreal step = 0.5;
-    if (width(m_text) > room) {
-        qreal size = std::max(smallest, std::floor(largest * room / width(m_text) / step) * step);
-        fitted.setPointSizeF(size);
-        while (width(m_text) > room && size > smallest) {
-            size = std::max(smallest, size - step);
-            fitted.setPointSizeF(size);
-        }
-    }
-
-    QString shown = m_text;
-    const qsizetype exponent = m_text.indexOf(QLatin1Char('E'));
-    if (width(m_text) > room && exponent > 0)
-        shown.insert(exponent, QChar::LineSeparator);
+    const std::string text = m_text.toStdString();
+    const ResultFit fit = fitResult(text, viewport()->width(), width);
+    QFont fitted = font();
+    fitted.setPointSizeF(fit.points);
     document()->setDefaultFont(fitted);
-    setPlainText(shown);
+    if (fit.breakBefore == std::string::npos) {
+        setLineWrapMode(QTextEdit::NoWrap);
+    } else {
+        // The text stays whole; only its drawing wraps, anywhere, at a width that holds all
+        // before the break and not one letter more.
+        setWordWrapMode(QTextOption::WrapAnywhere);
+        setLineWrapMode(QTextEdit::FixedPixelWidth);
+        setLineWrapColumnOrWidth(
+            static_cast<int>(std::ceil(width(text.substr(0, fit.breakBefore), fit.points))) + 1);
+    }
+    setPlainText(m_text);
 }
 
 } // namespace tessaly

@@ -5,11 +5,10 @@
 
 namespace tessaly {
 
-// A label for the result that shows every number on one line, whole: in its own font when the
-// number fits, otherwise in the largest size that fits, down to the window's font; only past
-// that does it break the number, before its exponent and never inside the digits. The user can
-// select and copy the result, which copies the number without the break. Screen readers see a
-// static text whose name is the result.
+// A label for the result, fitted as every front end fits it: whole on one line in the largest
+// size that fits, down to the window's font, and only past that drawn over two lines, before the
+// exponent. Its text is always the whole result, as the user selects and copies it. Screen
+// readers see a static text whose name is the result.
 class ResultLabel : public QTextEdit
 {
     Q_OBJECT
@@ -23,7 +22,6 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
 
 private:
     // Lays the text out again for the label's font and width.

@@ -1,5 +1,7 @@
 #include "ui/qt/window_system.h"
 
+#include "ui/behaviour/start_failure.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -63,14 +65,14 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     }
     // The platform plugins say so in their own words when the display itself was out of reach;
     // anything else (a plugin that does not exist, a broken one) is named as Qt names it.
+    QByteArray reason;
     if (heldAny("could not connect to display") || heldAny("Failed to create wl_display")) {
-        std::fprintf(stderr,
-            "tessaly: cannot open a window: no display could be reached (%s, %s); for the "
-            "command line, see tessaly --help\n",
-            describe("DISPLAY").constData(), describe("WAYLAND_DISPLAY").constData());
+        reason = "no display could be reached (" + describe("DISPLAY") + ", "
+            + describe("WAYLAND_DISPLAY") + "); for the command line, see tessaly --help";
     } else {
-        std::fprintf(stderr, "tessaly: cannot open a window: %s\n", qtReason(text).constData());
+        reason = qtReason(text);
     }
+    std::fprintf(stderr, "%s\n", startFailure(reason.toStdString()).c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }

@@ -1,5 +1,6 @@
 #include "ui/win32/application.h"
 
+#include "ui/behaviour/start_failure.h"
 #include "ui/win32/form1.h"
 #include "ui/win32/utf16.h"
 
@@ -20,7 +21,7 @@ bool isOurs(HWND window)
 
 void reportFailure(const std::string &why)
 {
-    const std::string text = "tessaly: cannot open a window: " + why;
+    const std::string text = startFailure(why);
     const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
     if (error != nullptr && error != INVALID_HANDLE_VALUE) {
         std::fprintf(stderr, "%s\n", text.c_str());

@@ -1,7 +1,6 @@
 #include "ui/win32/form1.h"
 
-#include "core/convert_command.h"
-#include "core/list_refill.h"
+#include "ui/behaviour/result_fit.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/form2.h"
 #include "ui/win32/message_box.h"
@@ -41,10 +40,25 @@ LRESULT CALLBACK resultBoxProc(
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+// The result box wraps only where the shared fit lets a result break, so that the break is in
+// the drawing alone and the box's text stays the whole result.
+int CALLBACK resultWordBreak(LPWSTR text, int current, int length, int code)
+{
+    const std::size_t found = resultBreak(narrow(std::wstring_view(text, length)));
+    const int at = found == std::string::npos ? -1 : static_cast<int>(found);
+    switch (code) {
+    case WB_LEFT:
+        return at >= 0 && at <= current ? at : 0;
+    case WB_RIGHT:
+        return at > current ? at : length;
+    default:
+        return FALSE;
+    }
+}
+
 } // namespace
 
 Form1::Form1(MessageBox *messageBox)
-    : m_messageBox(messageBox)
 {
     if (!registerWindowClass(className, windowProc))
         throw std::runtime_error("cannot register the main window's class");
@@ -66,12 +80,12 @@ Form1::Form1(MessageBox *messageBox)
     m_largeFont = createFont(layout::Font::Large, m_dpi);
     createControls();
 
-    if (m_messageBox == nullptr) {
+    if (messageBox == nullptr) {
         m_ownMessageBox = std::make_unique<SystemMessageBox>(m_window);
-        m_messageBox = m_ownMessageBox.get();
+        messageBox = m_ownMessageBox.get();
     }
     SendMessageW(Option1, BM_SETCHECK, BST_CHECKED, 0);
-    m_catalogue.Load();
+    m_behaviour = std::make_unique<Form1Behaviour>(*this, *messageBox);
 }
 
 Form1::~Form1()
@@ -117,6 +131,7 @@ void Form1::createControls()
     Command2 = control(form1::Command2);
     Check1 = control(form1::Check1);
     SetWindowSubclass(Label1, resultBoxProc, 0, 0);
+    SendMessageW(Label1, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(resultWordBreak));
     SendMessageW(Label1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     // Empty, the result shows in its own font, which it was made with.
     m_label1Points = layout::largeFace.points;
@@ -160,9 +175,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         const auto from = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);
         if (from == Combo1 && code == CBN_DROPDOWN)
-            combo1DropDown();
+            m_behaviour->combo1DropDown();
         else if (from == Command1 && code == BN_CLICKED)
-            command1Clicked();
+            m_behaviour->command1Clicked();
         else if (from == Command2 && code == BN_CLICKED)
             command2Clicked();
         return 0;
@@ -252,60 +267,30 @@ void Form1::fitLabel1()
 {
     RECT room{};
     SendMessageW(Label1, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-    const std::wstring text = widen(m_label1Text);
     HDC dc = GetDC(Label1);
-    const auto fits = [&](double points) {
-        const FontHandle font = createFont(layout::largeFace, points, m_dpi);
-        const HGDIOBJ previous = SelectObject(dc, font.get());
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        SelectObject(dc, previous);
-        return extent.cx <= room.right - room.left;
-    };
-    // The result shows whole on one line in the largest size that fits, half a point at a time
-    // down to the window's own size; only past that is it broken, before its exponent and never
-    // inside the digits.
-    constexpr double step = 0.5;
-    const double smallest = std::min(layout::largeFace.points, layout::windowFace.points);
-    double points = layout::largeFace.points;
-    while (!text.empty() && points > smallest && !fits(points))
-        points = std::max(smallest, points - step);
-    std::wstring shown = text;
-    const std::size_t exponent = text.find(L'E');
-    if (exponent != std::wstring::npos && exponent > 0 && !fits(points))
-        shown.insert(exponent, L"\r\n");
+    const ResultFit fit = fitResult(
+        m_label1Text, room.right - room.left, [&](std::string_view text, double points) {
+            const FontHandle font = createFont(layout::largeFace, points, m_dpi);
+            const HGDIOBJ previous = SelectObject(dc, font.get());
+            const std::wstring wide = widen(text);
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+            SelectObject(dc, previous);
+            return static_cast<double>(extent.cx);
+        });
     ReleaseDC(Label1, dc);
 
-    m_label1Font = createFont(layout::largeFace, points, m_dpi);
-    m_label1Points = points;
+    m_label1Font = createFont(layout::largeFace, fit.points, m_dpi);
+    m_label1Points = fit.points;
     SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(m_label1Font.get()), TRUE);
-    SetWindowTextW(Label1, shown.c_str());
+    SetWindowTextW(Label1, widen(m_label1Text).c_str());
 }
 
-void Form1::combo1DropDown()
+void Form1::restoreCombo1Text(const std::string &text, std::optional<std::size_t> item)
 {
-    // Emptying the list empties the edit field too; what the user typed must survive the
-    // refill, with its item highlighted where the list has one.
-    const std::wstring typed = windowText(Combo1);
-    ListRefill(m_catalogue, *this);
-    SetWindowTextW(Combo1, typed.c_str());
-    const auto count = static_cast<int>(SendMessageW(Combo1, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::wstring item(
-            static_cast<std::size_t>(SendMessageW(Combo1, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
-        item.resize(static_cast<std::size_t>(
-            SendMessageW(Combo1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
-        // The combo box's own search ignores case; pair labels do not.
-        if (item == typed) {
-            SendMessageW(Combo1, CB_SETCURSEL, i, 0);
-            break;
-        }
-    }
-}
-
-void Form1::command1Clicked()
-{
-    ConvertCommand(*this, *m_messageBox);
+    SetWindowTextW(Combo1, widen(text).c_str());
+    if (item)
+        SendMessageW(Combo1, CB_SETCURSEL, *item, 0);
 }
 
 void Form1::command2Clicked()

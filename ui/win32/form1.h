@@ -1,8 +1,7 @@
 #ifndef TESSALY_UI_WIN32_FORM1_H
 #define TESSALY_UI_WIN32_FORM1_H
 
-#include "core/main_window_view.h"
-#include "core/unit_catalogue.h"
+#include "ui/behaviour/form1_behaviour.h"
 #include "ui/layout/form1_layout.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/windows_api.h"
@@ -19,10 +18,10 @@ namespace win32 {
 
 class Form2;
 
-// The main window in standard controls, built from its layout table; it is its own
-// MainWindowView, and every answer it shows comes from the core's actions. Closing it ends the
-// message loop. Without a message box of the caller's, it shows the system's.
-class Form1 final : public MainWindowView
+// The main window in standard controls, built from its layout table. It is the window its shared
+// behaviour works on, and forwards every event to it. Closing it ends the message loop. Without a
+// message box of the caller's, it shows the system's.
+class Form1 final : public Form1Port
 {
 public:
     explicit Form1(MessageBox *messageBox = nullptr);
@@ -43,8 +42,9 @@ public:
     [[nodiscard]] std::string combo1Text() const override;
     [[nodiscard]] std::string text1Text() const override;
     void setLabel1Caption(const std::string &caption) override;
+    void restoreCombo1Text(const std::string &text, std::optional<std::size_t> item) override;
 
-    // The result as the user sees it, break included, and its size in points.
+    // The result's text as the control holds it, and its size in points.
     [[nodiscard]] std::string label1Shown() const;
     [[nodiscard]] double label1Points() const { return m_label1Points; }
 
@@ -56,8 +56,6 @@ private:
     void scaleTo(UINT dpi);
     void fitLabel1();
 
-    void combo1DropDown();
-    void command1Clicked();
     void command2Clicked();
 
     HWND m_window = nullptr;
@@ -81,10 +79,9 @@ private:
     double m_label1Points = 0;
     std::string m_label1Text;
 
-    UnitCatalogue m_catalogue;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<MessageBox> m_ownMessageBox;
-    MessageBox *m_messageBox = nullptr;
+    std::unique_ptr<Form1Behaviour> m_behaviour;
 };
 
 } // namespace win32

@@ -1,10 +1,10 @@
 #include "ui/win32/form2.h"
 
+#include "ui/behaviour/form2_height.h"
 #include "ui/layout/form2_layout.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/utf16.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace tessaly::win32 {
@@ -50,8 +50,6 @@ void Form2::scaleTo(UINT dpi)
     SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
     place(Label1, form2::Label1.kind, form2::Label1.rect, dpi);
 
-    // The label box runs past the bottom of the window; only a font that needs more lines than
-    // the window shows makes the window taller, just enough for the last line.
     RECT text{0, 0, atDpi(form2::Label1.rect.width, dpi), 0};
     HDC dc = GetDC(Label1);
     const HGDIOBJ previous = SelectObject(dc, m_font.get());
@@ -60,9 +58,9 @@ void Form2::scaleTo(UINT dpi)
         DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previous);
     ReleaseDC(Label1, dc);
-    const int textBottom = atDpi(form2::Label1.rect.top, dpi) + text.bottom;
     const SIZE size = windowSize(SIZE{atDpi(form2::clientArea.width, dpi),
-                                     std::max(atDpi(form2::clientArea.height, dpi), textBottom)},
+                                     form2ClientHeight(atDpi(form2::clientArea.height, dpi),
+                                         atDpi(form2::Label1.rect.top, dpi), text.bottom)},
         style, dpi);
     SetWindowPos(
         m_window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

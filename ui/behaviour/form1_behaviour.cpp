@@ -1,0 +1,38 @@
+#include "ui/behaviour/form1_behaviour.h"
+
+#include "core/convert_command.h"
+#include "core/list_refill.h"
+
+#include <algorithm>
+
+namespace tessaly {
+
+Form1Behaviour::Form1Behaviour(Form1Port &window, MessageBox &messageBox)
+    : m_window(window)
+    , m_messageBox(messageBox)
+{
+    m_catalogue.Load();
+}
+
+void Form1Behaviour::combo1DropDown()
+{
+    const std::string typed = m_window.combo1Text();
+    ListRefill(m_catalogue, m_window);
+    std::optional<std::size_t> item;
+    for (const Category category : allCategories) {
+        if (!m_window.isOptionSelected(category))
+            continue;
+        const std::vector<std::string> labels = PairLabels(m_catalogue, category);
+        const auto match = std::find(labels.begin(), labels.end(), typed);
+        if (match != labels.end())
+            item = static_cast<std::size_t>(match - labels.begin());
+    }
+    m_window.restoreCombo1Text(typed, item);
+}
+
+void Form1Behaviour::command1Clicked()
+{
+    ConvertCommand(m_window, m_messageBox);
+}
+
+} // namespace tessaly
