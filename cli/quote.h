@@ -11,8 +11,6 @@ namespace tessaly::cli {
 // described instead: "(holds a NUL byte)", "(not valid UTF-8)".
 [[nodiscard]] std::string quoteForMessage(std::string_view text, char quote = '"');
 
-[[nodiscard]] bool isValidUtf8(std::string_view text);
-
 } // namespace tessaly::cli
 
 #endif

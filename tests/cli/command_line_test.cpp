@@ -1,157 +1,126 @@
-// The installed program's command line, run as a user's shell runs it: arguments, standard
-// input in a pipe, redirections, no display.
+// The command line in-process, over strings for its streams; cases.tsv runs the programs
+// themselves.
+#include "cli/command_line.h"
+
+#include "cli/quote.h"
+#include "cli/suggestions.h"
+#include "core/convert_command.h"
+#include "doubles/fake_main_window_view.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+namespace tessaly::cli {
 namespace {
 
-struct Result
+struct Answer
 {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Runs a shell command in which $T is the program and $W a scratch folder, with no display in
-// reach.
-Result shell(const std::string &command)
-{
-    char folder[] = "/tmp/tessaly-cli-XXXXXX";
-    if (mkdtemp(folder) == nullptr)
-        return {};
-    const std::string out = std::string(folder) + "/out";
-    const std::string err = std::string(folder) + "/err";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("T", TESSALY_PROGRAM, 1);
-        setenv("W", folder, 1);
-        setenv("WINDOW_LIBRARY", TESSALY_WINDOW_LIBRARY, 1);
-        unsetenv("DISPLAY");
-        unsetenv("WAYLAND_DISPLAY");
-        unsetenv("QT_QPA_PLATFORM");
-        const std::string script = "exec >" + out + " 2>" + err + " </dev/null; " + command;
-        execl("/bin/sh", "sh", "-c", script.c_str(), static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    Result result{
-        WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), slurp(out), slurp(err)};
-    std::filesystem::remove_all(folder);
-    return result;
-}
-
-struct Case
-{
-    std::string command;
     int status;
-    std::string out;
-    // What standard error must contain; empty means it must be empty.
-    std::vector<std::string> err;
+    std::string output;
+    std::string error;
 };
 
-constexpr const char *disclaimerStart = "This is Freeware, by accepting the disclaimer";
-
-TEST(CommandLineTest, AnswersWithTheWindowsTextsAndDocumentedStatuses)
+Answer answer(std::vector<std::string> words, const std::string &input = {})
 {
-    const std::string usage
-        = "Usage: tessaly [--list [CATEGORY] | --accept-disclaimer PAIR [VALUE]...]";
-    const std::vector<Case> cases{
-        {"$T --version", 0, "tessaly " TESSALY_DISPLAY_VERSION "\n", {}},
-        {"$T --list TEMPERATURE", 0,
-            "Celsius to Fahrenheit\nCelsius to Kelvin\nFahrenheit to Celsius\n"
-            "Fahrenheit to Kelvin\nKelvin to Celsius\nKelvin to Fahrenheit\n",
-            {}},
-        {"$T --list >$W/list; s=$?; sed -n '1p;56p;57p;86p;87p;92p;93p' $W/list; exit $s", 0,
-            "Centimeters to Foots\nYards to Milimeters\nGrams to Kilograms\nTons to Pounds\n"
-            "Celsius to Fahrenheit\nKelvin to Fahrenheit\n",
-            {}},
-        {"$T --accept-disclaimer 'Pounds to Kilograms' 2.5", 0, "1.133980925\n", {}},
-        {"$T --accept-disclaimer 'Celsius to Kelvin' -40 abc 1e999", 1, "233\n\nInfinity\n",
-            {"tessaly: not a number: \"abc\"\n"}},
-        {"printf '0\\nx\\n100' | $T --accept-disclaimer 'Celsius to Fahrenheit'", 1, "32\n\n212\n",
-            {"tessaly: line 2: not a number: \"x\"\n"}},
-        {"echo 2 | $T --accept-disclaimer 'Kelvin to Celsius' 1 - 3", 0, "-272\n-271\n-270\n", {}},
-        {"$T 'Pounds to Kilograms' 2.5", 2, "",
-            {"tessaly: Please Read and Check the Disclaimer\n", disclaimerStart}},
-        {"$T --accept-disclaimer 'Feet to Meters' 1", 1, "",
-            {R"(tessaly: no conversion "Feet to Meters"; did you mean "Foots to Meters")"}},
-        {"$T --frobnicate", 2, "", {"tessaly: Unknown option 'frobnicate'.\n", usage}},
-        {"$T --accept-disclaimer", 2, "", {usage}},
-        {"$T --list Mass --accept-disclaimer", 2, "", {usage}},
-        {"$T --list Heat", 2, "", {usage}},
-        {"$T --accept-disclaimer 'Pounds to Kilograms' 2.5 >/dev/full", 1, "",
-            {"tessaly: cannot write the output: No space left on device\n"}},
-        {"$T --help >/dev/full", 1, "", {"No space left on device"}},
-        {"$T", 1, "", {"tessaly: cannot open a window: no display", "tessaly --help"}},
-        // The command line maps none of the window's libraries.
-        {"LD_DEBUG=libs $T --version 2>$W/libs; s=$?; grep -c 'libQt6' $W/libs;"
-         " grep -q 'calling init: .*libc.so' $W/libs || echo 'nothing traced'; exit $s",
-            0, "tessaly " TESSALY_DISPLAY_VERSION "\n0\n", {}},
-        {"mkdir $W/bin && cp $T $W/bin && $W/bin/tessaly", 1, "",
-            {"tessaly: cannot open a window: ", "missing or broken"}},
-        {"mkdir -p $W/bin/$WINDOW_LIBRARY && rmdir $W/bin/$WINDOW_LIBRARY && cp $T $W/bin"
-         " && echo junk >$W/bin/$WINDOW_LIBRARY && $W/bin/tessaly -platform xcb",
-            1, "", {"tessaly: cannot open a window: ", "missing or broken"}},
-        {"$T -help", 2, "", {"tessaly: Unknown option '-help'. Did you mean --help?\n", usage}},
-        {"$T -version", 2, "", {"Did you mean --version?\n", usage}},
-        {"$T -lh", 2, "", {"tessaly: Unknown option '-lh'.\n", usage}},
-        {"$T -style fusion extra", 2, "", {usage}},
-        {"$T --accept-disclaimer 'Kelvin to Celsius' -1,5 -inf -e5 -- -5 --accept-disclaimer", 1,
-            "\n\n\n-278\n\n", {"tessaly: not a number: \"-1,5\"\n", "not a number: \"-e5\"\n"}},
-        {"$T --accept-disclaimer 'Kelvin to Celsius' \"$(printf '\\357\\273\\2771')\"", 1, "\n",
-            {"tessaly: not a number: \"\\ufeff1\"\n"}},
-        {"$T 'Kelvin to Celsius' 1 --accept-disclaimer", 0, "-272\n", {}},
-        {"yes 1 | { $T --accept-disclaimer 'Pounds to Kilograms'; s=$?; [ $s = 1 ] ||"
-         " echo \"status $s\" >&2; } | head -n 1",
-            0, "0.45359237\n", {}},
-        {"DISPLAY=:9999 $T -style fusion", 1, "", {"(DISPLAY=:9999, "}},
-        {"QT_QPA_PLATFORM=bogus $T", 1, "",
-            {"tessaly: cannot open a window: could not find the Qt platform plugin \"bogus\"",
-                "offscreen"}},
-    };
-    for (const Case &c : cases) {
-        const Result result = shell(c.command);
-        EXPECT_EQ(result.status, c.status) << c.command << "\n" << result.err;
-        EXPECT_EQ(result.out, c.out) << c.command;
-        if (c.err.empty()) {
-            EXPECT_EQ(result.err, "") << c.command;
-        }
-        for (const std::string &part : c.err)
-            EXPECT_NE(result.err.find(part), std::string::npos) << c.command << "\n" << result.err;
-        EXPECT_EQ(result.err.find("Reinstalling"), std::string::npos) << c.command;
-    }
+    words.insert(words.begin(), "tessaly");
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run(words, in, out, err);
+    return {status, out.str(), err.str()};
 }
 
-TEST(CommandLineTest, HelpNeedsNoDisplayAndCarriesTheDisclaimer)
+// Standard input gives each line exactly the text the window's Convert shows for it, and an
+// empty line where the window leaves the result empty.
+TEST(CommandLineTest, AnswersEachLineAsTheWindowDoes)
 {
-    for (const char *option : {"--help", "-h"}) {
-        const Result result = shell(std::string("$T ") + option);
-        EXPECT_EQ(result.status, 0);
-        EXPECT_EQ(result.out.rfind("Usage: tessaly", 0), 0U) << result.out;
-        for (const char *part : {"--accept-disclaimer", "--list", "--version",
-                 "Exit status:", "Examples:", disclaimerStart})
-            EXPECT_NE(result.out.find(part), std::string::npos) << part;
-        EXPECT_EQ(result.err, "");
+    const std::vector<std::string> inputs{"2.5", "-40", "-0", " 1e-7 ", "123456789012345678",
+        "1.5e308", ".5", "5.", "1e400", "abc", "", "1,5", "0x10", "\t300\t", "999999999999999.5"};
+    FakeMainWindowView view;
+    view.comboText = "Pounds to Kilograms";
+    RecordingMessageBox messages;
+    std::string typed;
+    std::string shown;
+    for (const std::string &input : inputs) {
+        view.inputText = input;
+        ConvertCommand(view, messages);
+        typed += input + "\r\n";
+        shown += view.caption + '\n';
+    }
+    const Answer got = answer({"--accept-disclaimer", view.comboText}, typed);
+    EXPECT_EQ(got.output, shown);
+    EXPECT_EQ(got.status, Failed);
+    EXPECT_NE(got.error.find("tessaly: line 10: not a number: \"abc\"\n"), std::string::npos);
+}
+
+// Lines that no number could be are answered with an empty line and described, not shown.
+TEST(CommandLineTest, DescribesLinesThatCannotBeShown)
+{
+    const std::string overlong((std::size_t{1} << 20) + 1, '1');
+    const std::string endless(std::size_t{3} << 20, '2');
+    const Answer got = answer({"--accept-disclaimer", "Kelvin to Celsius"},
+        std::string("1\n2\0\n", 5) + "\xff\xfe\n" + overlong + "\nx\x1b[2J\n" + endless + "\n3");
+    EXPECT_EQ(got.output, "-272\n\n\n\n\n\n-270\n");
+    EXPECT_EQ(got.error,
+        "tessaly: line 2: not a number (holds a NUL byte)\n"
+        "tessaly: line 3: not a number (not valid UTF-8)\n"
+        "tessaly: line 4: not a number (longer than 1 MiB)\n"
+        "tessaly: line 5: not a number: \"x\\x1b[2J\"\n"
+        "tessaly: line 6: not a number (longer than 1 MiB)\n");
+}
+
+// Options are read afresh on every run, whatever the one before left.
+TEST(CommandLineTest, ReadsItsOptionsAfreshEachRun)
+{
+    EXPECT_EQ(answer({"-lh"}).status, UsageError);
+    EXPECT_EQ(answer({"--frobnicate", "--list"}).status, UsageError);
+    const Answer list = answer({"-l", "Temperature"});
+    EXPECT_EQ(list.status, Done);
+    EXPECT_EQ(list.output.rfind("Celsius to Fahrenheit\n", 0), 0U);
+}
+
+TEST(QuoteTest, ShowsWhatATerminalCanShowAndDescribesTheRest)
+{
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"abc", R"("abc")"},
+        {"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "\"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80\""},
+        {"a\"b\\c\td\x7f", R"("a\"b\\c\x09d\x7f")"},
+        {"a\xc2\x85\xe2\x80\x8b\xf3\xa0\x80\x81", R"("a\u0085\u200b\U000e0001")"},
+        {std::string(70, 'x'), '"' + std::string(60, 'x') + "\"..."},
+        {std::string(59, 'x') + "\xc3\xa9z", '"' + std::string(59, 'x') + "\xc3\xa9\"..."},
+        {std::string(59, 'x') + "\xc3\xa9", '"' + std::string(59, 'x') + "\xc3\xa9\""},
+        {std::string("1\0", 2), "(holds a NUL byte)"},
+        {"\xc0\xaf", "(not valid UTF-8)"},         // overlong "/"
+        {"\xed\xa0\x80", "(not valid UTF-8)"},     // a surrogate
+        {"\xf4\x90\x80\x80", "(not valid UTF-8)"}, // past U+10FFFF
+        {"\xe2\x82", "(not valid UTF-8)"},         // cut short
+        {std::string(70, 'x') + "\x80", "(not valid UTF-8)"},
+    };
+    for (const auto &[text, shown] : cases)
+        EXPECT_EQ(quoteForMessage(text), shown);
+}
+
+// The first suggestion is the likeliest; text that is like no pair gets none.
+TEST(SuggestionsTest, OffersWhatTheUserMostLikelyMeant)
+{
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"Feet to Meters", "Foots to Meters"},
+        {"Millimeters to Inches", "Milimeters to Inches"},
+        {"pounds  to KILOGRAMS", "Pounds to Kilograms"},
+        {"Celcius to Farenheit", "Celsius to Fahrenheit"},
+        {"Grams ot Tons", "Grams to Tons"},
+        {"the moon", ""},
+        {std::string(100000, 'a'), ""},
+    };
+    for (const auto &[typed, likeliest] : cases) {
+        const auto offered = suggestPairs(typed);
+        EXPECT_LE(offered.size(), 3U);
+        EXPECT_EQ(offered.empty() ? "" : offered.front(), likeliest) << typed.substr(0, 40);
     }
 }
 
 } // namespace
+} // namespace tessaly::cli

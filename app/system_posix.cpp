@@ -1,16 +1,18 @@
-#include "cli/system.h"
+#include "app/system.h"
+
+#include "cli/command_line.h"
+#include "ui/behaviour/start_failure.h"
+#include "ui/qt/window_options.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <csignal>
-#include <cstdio>
-#include <string>
+#include <iostream>
 #include <string_view>
 
-namespace tessaly::cli::system {
+namespace tessaly::app {
 
 namespace {
 
@@ -34,43 +36,32 @@ std::string windowLibrary()
     return folder + '/' + std::string(relative);
 }
 
-int cannotOpen(const std::string &why)
+int cannotOpen(std::string_view why)
 {
-    std::fprintf(stderr, "tessaly: cannot open a window: %s\n", why.c_str());
+    std::cerr << startFailure(why) << std::endl;
     return 1;
 }
 
 } // namespace
-
-long readInput(char *buffer, std::size_t size)
-{
-    ssize_t count = 0;
-    do
-        count = ::read(STDIN_FILENO, buffer, size);
-    while (count < 0 && errno == EINTR);
-    return static_cast<long>(count);
-}
-
-long writeSome(int fd, const char *data, std::size_t size)
-{
-    ssize_t written = 0;
-    do
-        written = ::write(fd, data, size);
-    while (written < 0 && errno == EINTR);
-    return static_cast<long>(written);
-}
-
-void prepareStandardStreams()
-{
-    std::signal(SIGPIPE, SIG_IGN);
-}
 
 // The bytes as they came: POSIX has no other form of an argument.
 std::vector<std::string> arguments(int argc, char *argv[])
 {
     return {argv, argv + argc};
 }
-int openWindow(int argc, char *argv[])
+
+bool wantsWindow(std::span<const std::string> arguments)
+{
+    for (std::size_t i = 1; i < arguments.size();) {
+        const std::size_t words = qt::windowOptionWords(arguments.subspan(i));
+        if (words == 0)
+            return false;
+        i += words;
+    }
+    return true;
+}
+
+int openWindow(std::span<const std::string> arguments)
 {
     const std::string library = windowLibrary();
     if (library.empty())
@@ -83,8 +74,25 @@ int openWindow(int argc, char *argv[])
     if (entry == nullptr)
         return cannotOpen(
             "a part of Tessaly is missing or broken: " + library + " has no window in it");
+    // The toolkit may keep and rearrange argv, so it gets copies that live as long as it runs.
+    std::vector<std::string> copies(arguments.begin(), arguments.end());
+    std::vector<char *> argv;
+    for (std::string &copy : copies)
+        argv.push_back(copy.data());
+    argv.push_back(nullptr);
     // Left loaded: the toolkit's own exit handlers still run from it.
-    return entry(argc, argv);
+    return entry(static_cast<int>(copies.size()), argv.data());
 }
 
-} // namespace tessaly::cli::system
+int runCommandLine(std::span<const std::string> arguments)
+{
+    // A write to a closed pipe then fails with EPIPE instead of ending the process unannounced.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Buffered streams of their own, flushed by the command line before it waits for input.
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
+    std::cerr.unsetf(std::ios::unitbuf);
+    return cli::run(arguments, std::cin, std::cout, std::cerr);
+}
+
+} // namespace tessaly::app
