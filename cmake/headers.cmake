@@ -1,0 +1,22 @@
+# tessaly_headers(<target> <path>...)
+# Gives a target the headers it offers, included as from the source root ("core/category.h"),
+# through an include folder of the target's own in the build tree that holds links to those paths
+# alone: whoever links the target reaches its headers and no other folder's.
+function(tessaly_headers target)
+    set(root ${PROJECT_BINARY_DIR}/include/${target})
+    foreach(path IN LISTS ARGN)
+        get_filename_component(parent ${root}/${path} DIRECTORY)
+        file(MAKE_DIRECTORY ${parent})
+        if(NOT EXISTS ${root}/${path})
+            file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${path} ${root}/${path} SYMBOLIC)
+        endif()
+    endforeach()
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+        target_include_directories(${target} INTERFACE ${root})
+    elseif(type STREQUAL "EXECUTABLE")
+        target_include_directories(${target} PRIVATE ${root})
+    else()
+        target_include_directories(${target} PUBLIC ${root})
+    endif()
+endfunction()
