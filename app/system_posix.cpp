@@ -7,6 +7,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <iostream>
@@ -76,10 +77,9 @@ int openWindow(std::span<const std::string> arguments)
             "a part of Tessaly is missing or broken: " + library + " has no window in it");
     // The toolkit may keep and rearrange argv, so it gets copies that live as long as it runs.
     std::vector<std::string> copies(arguments.begin(), arguments.end());
-    std::vector<char *> argv;
-    for (std::string &copy : copies)
-        argv.push_back(copy.data());
-    argv.push_back(nullptr);
+    std::vector<char *> argv(copies.size() + 1, nullptr);
+    std::transform(copies.begin(), copies.end(), argv.begin(),
+        [](std::string &copy) -> char * { return copy.data(); });
     // Left loaded: the toolkit's own exit handlers still run from it.
     return entry(static_cast<int>(copies.size()), argv.data());
 }

@@ -120,10 +120,11 @@ std::string readOptions(std::span<const std::string> arguments, Options &options
         {nullptr, 0, nullptr, 0},
     }};
     std::vector<std::string> copies(arguments.begin(), arguments.end());
-    std::vector<char *> argv;
-    for (std::string &copy : copies)
-        argv.push_back(copy.data());
-    argv.push_back(nullptr);
+    std::vector<char *> argv(copies.size() + 1, nullptr);
+    std::transform(copies.begin(), copies.end(), argv.begin(),
+        // cppcheck takes the lambda for one that returns a std::string.
+        // cppcheck-suppress stlcstrReturn
+        [](std::string &copy) -> char * { return copy.data(); });
     const auto argc = static_cast<int>(copies.size());
 
     // 0 starts the reading afresh, as each run must.

@@ -95,8 +95,8 @@ void ResultLabel::fit()
         return QFontMetricsF(font, viewport())
             .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
-    const std::string text = m_text.toStdString();
-    const ResultFit fit = fitResult(text, viewport()->width(), width);
+    const std::string result = m_text.toStdString();
+    const ResultFit fit = fitResult(result, viewport()->width(), width);
     QFont fitted = font();
     fitted.setPointSizeF(fit.points);
     document()->setDefaultFont(fitted);
@@ -108,7 +108,7 @@ void ResultLabel::fit()
         setWordWrapMode(QTextOption::WrapAnywhere);
         setLineWrapMode(QTextEdit::FixedPixelWidth);
         setLineWrapColumnOrWidth(
-            static_cast<int>(std::ceil(width(text.substr(0, fit.breakBefore), fit.points))) + 1);
+            static_cast<int>(std::ceil(width(result.substr(0, fit.breakBefore), fit.points))) + 1);
     }
     setPlainText(m_text);
 }
