@@ -270,6 +270,24 @@ TEST_F(Form1Test, ResultsShowWholeAndNeverBreakInsideTheDigits)
     }
 }
 
+// Too long even in the window's size, a result is drawn over two lines, the second from its
+// exponent on, while the label's own text, its accessible name and a copy stay the whole result.
+TEST_F(Form1Test, ResultsDrawnOverTwoLinesKeepTheirWholeText)
+{
+    label1()->resize(label1()->width() * 2 / 3, label1()->height());
+    for (const QString text : {"1.23456789012346E+17", "-1.79769313486231E+308"}) {
+        label1()->setText(text);
+        EXPECT_EQ(label1()->toPlainText(), text);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label1())->text(QAccessible::Name), text);
+        QTextLayout *layout = label1()->document()->firstBlock().layout();
+        ASSERT_EQ(layout->lineCount(), 2) << text.toStdString();
+        EXPECT_EQ(layout->lineAt(1).textStart(), text.indexOf('E')) << text.toStdString();
+        label1()->selectAll();
+        label1()->copy();
+        EXPECT_EQ(QApplication::clipboard()->text(), text);
+    }
+}
+
 // The options are one stop, which lands on the selected one from either side.
 TEST_F(Form1Test, TabEntersTheCategoriesOnTheSelectedOne)
 {
