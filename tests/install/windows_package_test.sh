@@ -54,8 +54,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The system PATH, as a new process of Windows takes it from the registry.
+system_path() {
+    wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PATH |
+        tr -d '\r' | sed -n 's/.*REG_[A-Z_]*SZ *//p'
+}
+
 echo "== install $(basename "$msi")"
 [ -z "$(leftovers)" ] || fail "Tessaly is there before the install: $(leftovers)"
+path_before=$(system_path)
 wine msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i exited $?"
 for file in tessaly.exe tessaly.com; do
     [ -f "$installed/$file" ] || fail "no $installed/$file"
@@ -70,6 +77,10 @@ for wanted in "Publisher *REG_SZ *The Tessaly developers" "HelpLink *REG_SZ *mai
     grep -q "$wanted" <<<"$details" || fail "the entry has no $wanted: $details"
 done
 expect "tessaly $version" wine 'C:\Program Files\Tessaly\tessaly.com' --version
+# A command by its name alone, found on the PATH the installer extended.
+[ "$(system_path)" = "$path_before;C:\Program Files\Tessaly\" ] ||
+    fail "the system PATH after the install: $(system_path)"
+expect "tessaly $version" wine cmd /c tessaly --version
 expect 1.133980925 wine 'C:\Program Files\Tessaly\tessaly.com' --accept-disclaimer \
     'Pounds to Kilograms' 2.5
 # Opens the window titled Tessaly, waits for it on screen, and closes it.
@@ -90,6 +101,7 @@ wine msiexec /i "$(windows_path "$work/newer.msi")" /qn || fail "msiexec /i of $
 echo "== uninstall"
 wine msiexec /x "$(entries | cut -d' ' -f1 | sed 's/.*\\//')" /qn || fail "msiexec /x exited $?"
 [ -z "$(leftovers)" ] || fail "left behind: $(leftovers)"
+[ "$(system_path)" = "$path_before" ] || fail "the system PATH after removal: $(system_path)"
 
 echo "== the zip, unpacked into a folder with spaces and non-ASCII letters"
 folder="$work/Programme für Alle"

@@ -1,5 +1,7 @@
 #include "ui/qt/qt_message_box.h"
 
+#include "ui/qt/fonts.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -14,6 +16,8 @@ void QtMessageBox::show(const std::string &prompt)
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
         QString::fromStdString(prompt), QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("MessageBox"));
+    // A window of its own, it would otherwise take the desktop's font rather than the windows'.
+    box.setFont(windowFont());
     box.exec();
 }
 

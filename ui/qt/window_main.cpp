@@ -8,7 +8,7 @@
 // none, or only the toolkit's own window options, which QApplication takes.
 extern "C" __attribute__((visibility("default"))) int tessaly_window_main(int argc, char *argv[])
 {
-    tessaly::WindowSystemCheck windowSystem;
+    tessaly::WindowSystemCheck windowSystem(argc, argv);
     QApplication app(argc, argv);
     windowSystem.passed();
 

@@ -23,6 +23,8 @@ struct HeldMessage
 
 // Only the one thread that builds the QApplication is running yet.
 QList<HeldMessage> held;
+// The X display named by the window option -display, which wins over DISPLAY; empty for none.
+QByteArray askedDisplay;
 
 QByteArray describe(const char *variable)
 {
@@ -67,7 +69,9 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     // anything else (a plugin that does not exist, a broken one) is named as Qt names it.
     QByteArray reason;
     if (heldAny("could not connect to display") || heldAny("Failed to create wl_display")) {
-        reason = "no display could be reached (" + describe("DISPLAY") + ", "
+        const QByteArray tried
+            = askedDisplay.isEmpty() ? describe("DISPLAY") : "-display " + askedDisplay;
+        reason = "no display could be reached (" + tried + ", "
             + describe("WAYLAND_DISPLAY") + "); for the command line, see tessaly --help";
     } else {
         reason = qtReason(text);
@@ -79,9 +83,14 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-WindowSystemCheck::WindowSystemCheck()
+WindowSystemCheck::WindowSystemCheck(int argc, char *argv[])
     : m_previous(qInstallMessageHandler(holdOrGiveUp))
-{ }
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-display") == 0)
+            askedDisplay = argv[i + 1];
+    }
+}
 
 void WindowSystemCheck::passed()
 {

@@ -13,7 +13,8 @@ namespace tessaly {
 class WindowSystemCheck
 {
 public:
-    WindowSystemCheck();
+    // The arguments the QApplication is given, for the display they ask for.
+    WindowSystemCheck(int argc, char *argv[]);
     // Call once the QApplication exists.
     void passed();
 

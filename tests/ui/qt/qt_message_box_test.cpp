@@ -1,5 +1,7 @@
 #include "ui/qt/qt_message_box.h"
 
+#include "ui/qt/fonts.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -21,6 +23,7 @@ TEST(QtMessageBoxTest, IsModalWithTheTitlePromptAndOneOkButton)
     QMessageBox::Icon icon = QMessageBox::Warning;
     qsizetype buttons = 0;
     bool modal = false;
+    QFont font;
     QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
@@ -29,6 +32,7 @@ TEST(QtMessageBoxTest, IsModalWithTheTitlePromptAndOneOkButton)
         text = box->text();
         icon = box->icon();
         buttons = box->buttons().size();
+        font = box->font();
         okName = QAccessible::queryAccessibleInterface(box->button(QMessageBox::Ok))
                      ->text(QAccessible::Name);
         box->button(QMessageBox::Ok)->click();
@@ -41,6 +45,8 @@ TEST(QtMessageBoxTest, IsModalWithTheTitlePromptAndOneOkButton)
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(okName, "OK");
+    // In the windows' own font, not the desktop's.
+    EXPECT_EQ(font, windowFont());
 }
 
 } // namespace
