@@ -3,6 +3,8 @@
 #include "ui/win32/resources.h"
 #include "ui/win32/utf16.h"
 
+#include <algorithm>
+
 namespace tessaly::win32 {
 
 namespace {
@@ -35,7 +37,8 @@ WindowKind windowKind(layout::Kind kind)
     case layout::Kind::Label:
         break;
     }
-    return {WC_STATICW, SS_LEFT | SS_NOPREFIX};
+    // Drawn by drawLabel(), which breaks lines as the other systems do.
+    return {WC_STATICW, SS_OWNERDRAW};
 }
 
 // How many items the open pair list shows before it scrolls.
@@ -115,6 +118,60 @@ void place(HWND control, layout::Kind kind, const Twips &rect, UINT dpi)
         atDpi(rect.width, dpi), windowHeight(kind, rect, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     if (kind == layout::Kind::ComboBox)
         fitField(control, atDpi(rect.height, dpi));
+}
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int layOutLabel(HDC dc, std::wstring_view text, int width,
+    const std::function<void(std::wstring_view line, int top)> &draw)
+{
+    const auto wordEnd
+        = [&text](std::size_t from) { return std::min(text.find(L' ', from), text.size()); };
+    const auto fits = [dc, width](std::wstring_view line) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, line.data(), static_cast<int>(line.size()), &extent);
+        return extent.cx <= width;
+    };
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    int top = 0;
+    while (!text.empty()) {
+        // As many whole words as fit, and at least one.
+        std::size_t end = wordEnd(0);
+        for (std::size_t next = text.find_first_not_of(L' ', end);
+             next != std::wstring_view::npos && fits(text.substr(0, wordEnd(next)));
+             next = text.find_first_not_of(L' ', end))
+            end = wordEnd(next);
+        if (draw)
+            draw(text.substr(0, end), top);
+        top += metrics.tmHeight;
+        const std::size_t next = text.find_first_not_of(L' ', end);
+        text = next == std::wstring_view::npos ? std::wstring_view() : text.substr(next);
+    }
+    return top;
+}
+
+void drawLabel(const DRAWITEMSTRUCT &item)
+{
+    const std::wstring caption = windowText(item.hwndItem);
+    HDC dc = item.hDC;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    const HGDIOBJ previous
+        = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    static_cast<void>(layOutLabel(
+        dc, caption, item.rcItem.right - item.rcItem.left, [&](std::wstring_view line, int top) {
+            TextOutW(dc, item.rcItem.left, item.rcItem.top + top, line.data(),
+                static_cast<int>(line.size()));
+        }));
+    SelectObject(dc, previous);
 }
 
 } // namespace tessaly::win32

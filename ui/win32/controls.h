@@ -4,6 +4,8 @@
 #include "ui/layout/control.h"
 #include "ui/win32/windows_api.h"
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace tessaly::win32 {
@@ -39,6 +41,18 @@ namespace tessaly::win32 {
 // Puts the control at rect for dpi, after a change of DPI; a drop-down combo box gets its edit
 // field that high.
 void place(HWND control, layout::Kind kind, const Twips &rect, UINT dpi);
+
+[[nodiscard]] std::wstring windowText(HWND window);
+
+// A label's caption laid out as labels are on the other systems: broken between words, where a
+// run of spaces ends a line rather than starting the next, as DrawText would have all but one
+// of them do ("Version      1.0"). Calls draw, where given, with each line and its top, in the
+// font selected into dc; returns the height of all the lines.
+int layOutLabel(HDC dc, std::wstring_view text, int width,
+    const std::function<void(std::wstring_view line, int top)> &draw = {});
+
+// Draws a label, which is owner-drawn, on its parent's WM_DRAWITEM.
+void drawLabel(const DRAWITEMSTRUCT &item);
 
 } // namespace tessaly::win32
 

@@ -21,14 +21,6 @@ constexpr DWORD style = WS_OVERLAPPEDWINDOW;
 // is the default or the cancel button.
 constexpr int firstControlId = 100;
 
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // The result box is a multi-line edit, which by its nature keeps Tab, Enter and Esc (Esc even
 // closes the window around it); as a label it takes the characters that copy it and gives the
 // dialog manager the rest.
@@ -38,6 +30,39 @@ LRESULT CALLBACK resultBoxProc(
     if (message == WM_GETDLGCODE)
         return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
     return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// The check box is only as wide as its box, so the focus frame that the control draws around its
+// caption is clipped away; it is drawn around the box instead, within the control's rectangle.
+LRESULT CALLBACK checkBoxProc(
+    HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    switch (message) {
+    case WM_PAINT:
+        if (GetFocus() == window
+            && (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
+            RECT box{};
+            GetClientRect(window, &box);
+            HDC dc = GetDC(window);
+            DrawFocusRect(dc, &box);
+            ReleaseDC(window, dc);
+        }
+        break;
+    // The control repaints parts of itself, without WM_PAINT, on each of these.
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+    case BM_SETCHECK:
+    case BM_SETSTATE:
+    case WM_LBUTTONUP:
+    case WM_KEYUP:
+        InvalidateRect(window, nullptr, TRUE);
+        break;
+    default:
+        break;
+    }
+    return result;
 }
 
 // The result box wraps only where the shared fit lets a result break, so that the break is in
@@ -131,6 +156,7 @@ void Form1::createControls()
     Command2 = control(form1::Command2);
     Check1 = control(form1::Check1);
     SetWindowSubclass(Label1, resultBoxProc, 0, 0);
+    SetWindowSubclass(Check1, checkBoxProc, 0, 0);
     SendMessageW(Label1, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(resultWordBreak));
     SendMessageW(Label1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     // Empty, the result shows in its own font, which it was made with.
@@ -182,6 +208,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
             command2Clicked();
         return 0;
     }
+    case WM_DRAWITEM:
+        drawLabel(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
     case WM_ACTIVATE:
         // A plain window keeps no focus of its own across switches, as a dialog does.
         if (LOWORD(wParam) == WA_INACTIVE) {

@@ -41,6 +41,9 @@ Form2::~Form2()
 void Form2::show()
 {
     ShowWindow(m_window, IsIconic(m_window) ? SW_RESTORE : SW_SHOW);
+    // Raised as well as activated: a window manager may decline the activation, never the
+    // order of Wine's or Windows' own windows.
+    BringWindowToTop(m_window);
     SetForegroundWindow(m_window);
 }
 
@@ -50,17 +53,15 @@ void Form2::scaleTo(UINT dpi)
     SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), TRUE);
     place(Label1, form2::Label1.kind, form2::Label1.rect, dpi);
 
-    RECT text{0, 0, atDpi(form2::Label1.rect.width, dpi), 0};
     HDC dc = GetDC(Label1);
     const HGDIOBJ previous = SelectObject(dc, m_font.get());
-    const std::wstring caption = widen(form2::Label1.caption);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-        DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const int textHeight
+        = layOutLabel(dc, widen(form2::Label1.caption), atDpi(form2::Label1.rect.width, dpi));
     SelectObject(dc, previous);
     ReleaseDC(Label1, dc);
     const SIZE size = windowSize(SIZE{atDpi(form2::clientArea.width, dpi),
                                      form2ClientHeight(atDpi(form2::clientArea.height, dpi),
-                                         atDpi(form2::Label1.rect.top, dpi), text.bottom)},
+                                         atDpi(form2::Label1.rect.top, dpi), textHeight)},
         style, dpi);
     SetWindowPos(
         m_window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -72,6 +73,10 @@ LRESULT CALLBACK Form2::windowProc(HWND window, UINT message, WPARAM wParam, LPA
     if (form != nullptr && message == WM_CLOSE) {
         ShowWindow(window, SW_HIDE);
         return 0;
+    }
+    if (message == WM_DRAWITEM) {
+        drawLabel(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
     }
     if (form != nullptr && message == WM_DPICHANGED) {
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,23 @@ void pump()
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         dispatch(message);
+}
+
+// A click of the mouse's left button in the middle of a window, as the mouse sends it.
+void mouseClick(HWND window)
+{
+    RECT box{};
+    GetWindowRect(window, &box);
+    SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+    for (int i = 0; i < 20; ++i) {
+        Sleep(10);
+        pump();
+    }
 }
 
 // A key as the keyboard sends it: to the control with the focus, through the message loop.
@@ -231,6 +249,11 @@ TEST_F(Form1Test, KeepsOneDisclaimerWindowWithoutAnOwner)
     click(form1::Command2);
     EXPECT_EQ(form_.form2()->window(), disclaimer);
     EXPECT_TRUE(IsWindowVisible(disclaimer));
+    // Behind the main window, it comes to the front again at a click of the mouse.
+    mouseClick(form_.control(form1::Frame1));
+    ASSERT_EQ(GetForegroundWindow(), form_.window());
+    mouseClick(form_.control(form1::Command2));
+    EXPECT_EQ(GetForegroundWindow(), disclaimer);
     EXPECT_EQ(FindWindowExW(nullptr, disclaimer, L"TessalyForm2", nullptr), nullptr);
 
     // The main window still converts beside it.
@@ -276,6 +299,72 @@ TEST_F(Form1Test, TabRunsTheDrawnOrderAndEnterAndEscPressNothing)
     EXPECT_TRUE(messages_.prompts.empty());
     EXPECT_EQ(form_.form2(), nullptr);
     EXPECT_TRUE(IsWindow(form_.window()));
+}
+
+// Tabbed to, the check box, only as wide as its box, shows its focus as a frame drawn within its
+// own rectangle, and keeps it as Space ticks the box.
+TEST_F(Form1Test, TheCheckBoxShowsWhereTheFocusIs)
+{
+    HWND check = form_.control(form1::Check1);
+    // The pixels along each of the four edges of its rectangle.
+    const auto edges = [check] {
+        RedrawWindow(check, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RECT box{};
+        GetClientRect(check, &box);
+        HDC dc = GetDC(check);
+        std::vector<std::vector<COLORREF>> pixels(4);
+        for (int at = 0; at < box.right; ++at) {
+            pixels[0].push_back(GetPixel(dc, at, 0));
+            pixels[1].push_back(GetPixel(dc, box.right - 1, at));
+            pixels[2].push_back(GetPixel(dc, at, box.bottom - 1));
+            pixels[3].push_back(GetPixel(dc, 0, at));
+        }
+        ReleaseDC(check, dc);
+        return pixels;
+    };
+    SetFocus(form_.control(form1::Command2));
+    pump();
+    const auto unfocused = edges();
+    key(VK_TAB);
+    ASSERT_EQ(focused(), "Check1");
+    for (const bool ticked : {false, true}) {
+        if (ticked)
+            key(VK_SPACE);
+        EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), ticked ? BST_CHECKED : BST_UNCHECKED);
+        const auto focusedEdges = edges();
+        for (std::size_t edge = 0; edge < 4; ++edge)
+            EXPECT_NE(focusedEdges[edge], unfocused[edge])
+                << "edge " << edge << ", ticked " << ticked;
+    }
+}
+
+// A label's lines each start at its left edge, as on Linux: "Version      1.0" breaks over two,
+// and the run of spaces ends the first rather than pushing "1.0" to the right.
+TEST_F(Form1Test, LabelsStartEveryLineAtTheirLeftEdge)
+{
+    scaleTo(192);
+    HWND label = form_.control(form1::Label3);
+    EXPECT_EQ(textOf(label), form1::Label3.caption);
+    RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT box{};
+    GetClientRect(label, &box);
+    HDC dc = GetDC(label);
+    const COLORREF background = GetPixel(dc, box.right - 1, box.bottom - 1);
+    // The leftmost pixel of any text in the upper and in the lower half.
+    const auto leftmost = [&](int top, int bottom) {
+        for (int x = 0; x < box.right; ++x) {
+            for (int y = top; y < bottom; ++y) {
+                if (GetPixel(dc, x, y) != background)
+                    return x;
+            }
+        }
+        return static_cast<int>(box.right);
+    };
+    const int first = leftmost(0, box.bottom / 2);
+    const int second = leftmost(box.bottom / 2, box.bottom);
+    ReleaseDC(label, dc);
+    EXPECT_LT(second, box.right);
+    EXPECT_LE(std::abs(second - first), 3) << first << " and " << second;
 }
 
 TEST_F(Form1Test, NamesEveryFieldForScreenReaders)
