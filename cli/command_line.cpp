@@ -43,6 +43,7 @@ constexpr std::string_view helpText
 arguments, Tessaly opens its window instead, and exits with status 1 where it
 cannot.
 
+Options:
   -l, --list               list the pairs of CATEGORY, or of every category
       --accept-disclaimer  accept the disclaimer below and convert by PAIR
   -h, --help               show this help and exit

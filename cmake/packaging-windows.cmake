@@ -18,15 +18,9 @@ set(msi_name tessaly-${TESSALY_DISPLAY_VERSION}-x64.msi)
 set(zip_name tessaly-${TESSALY_DISPLAY_VERSION}-win64.zip)
 configure_file(${windows_data}/tessaly.wxs.in tessaly.wxs @ONLY)
 string(REGEX REPLACE "." "=" readme_rule "${PROJECT_NAME} ${TESSALY_DISPLAY_VERSION} for Windows")
-configure_file(${windows_data}/README.txt.in README.txt @ONLY)
-
-# The licence is the package's: the paragraph of debian/copyright that states it.
-file(READ ${PROJECT_SOURCE_DIR}/debian/copyright copyright)
-string(REGEX MATCH "\nLicense: Tessaly-Freeware\n( [^\n]*\n)+" licence "${copyright}")
-string(REGEX REPLACE "^\nLicense: Tessaly-Freeware\n" "" licence "${licence}")
-string(REGEX REPLACE "(^|\n) \\.?" "\\1" licence "${licence}")
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt "${licence}")
-
+# Text files for Windows, with its line ends.
+configure_file(${windows_data}/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 
 find_program(TESSALY_WIXL wixl)
 find_program(TESSALY_ZIP zip)
@@ -37,12 +31,14 @@ if(TESSALY_WIXL)
     add_custom_command(OUTPUT ${msi_name}
         COMMAND ${CMAKE_COMMAND} -E make_directory msi-files
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tessaly> $<TARGET_FILE:tessaly_console>
-            msi-files
+            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt msi-files
         COMMAND touch -d @${TESSALY_SOURCE_DATE_EPOCH} msi-files/tessaly.exe msi-files/tessaly.com
+            msi-files/LICENSE.txt
         COMMAND ${TESSALY_WIXL} --arch x64 --output ${msi_name}
             -D Version=${TESSALY_DISPLAY_VERSION} -D ProductCode=${product_code}
             -D ProgramDir=msi-files tessaly.wxs
         DEPENDS tessaly tessaly_console tessaly_icon ${CMAKE_CURRENT_BINARY_DIR}/tessaly.wxs
+            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
         WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
         VERBATIM)
     list(APPEND artefacts ${msi_name})

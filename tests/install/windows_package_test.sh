@@ -64,7 +64,7 @@ echo "== install $(basename "$msi")"
 [ -z "$(leftovers)" ] || fail "Tessaly is there before the install: $(leftovers)"
 path_before=$(system_path)
 wine msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i exited $?"
-for file in tessaly.exe tessaly.com; do
+for file in tessaly.exe tessaly.com LICENSE.txt; do
     [ -f "$installed/$file" ] || fail "no $installed/$file"
 done
 # All users' Start menu on Windows; Wine puts a per-machine shortcut in the user's.
@@ -110,8 +110,13 @@ unzip -q "$zip" -d "$folder"
 unpacked=$(ls -d "$folder"/tessaly-*)
 [ "$(ls "$unpacked" | tr '\n' ' ')" = "LICENSE.txt README.txt tessaly.com tessaly.exe " ] ||
     fail "the zip holds: $(ls "$unpacked")"
-grep -q "This is Freeware, by accepting the disclaimer" "$unpacked/LICENSE.txt" ||
-    fail "LICENSE.txt has no disclaimer"
+cmp -s <(tr -d '\r' <"$unpacked/LICENSE.txt") "$source_dir/LICENSE" ||
+    fail "LICENSE.txt is not the licence"
+# Text files with Windows' line ends: every line ends in CR LF.
+for text in LICENSE.txt README.txt; do
+    [ "$(grep -c $'\r$' "$unpacked/$text")" = "$(wc -l <"$unpacked/$text")" ] ||
+        fail "$text has lines that do not end in CR LF"
+done
 expect "tessaly $version" wine "$unpacked/tessaly.com" --version
 expect 1.133980925 wine "$unpacked/tessaly.exe" --accept-disclaimer 'Pounds to Kilograms' 2.5
 [ -z "$(leftovers)" ] || fail "the zip's programs left: $(leftovers)"
