@@ -23,9 +23,10 @@ configure_file(${windows_data}/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 
 find_program(TESSALY_WIXL wixl)
+find_program(TESSALY_MSIBUILD msibuild)
 find_program(TESSALY_ZIP zip)
 set(artefacts)
-if(TESSALY_WIXL)
+if(TESSALY_WIXL AND TESSALY_MSIBUILD)
     # wixl takes the files it packs by paths relative to the build folder, where it runs, and
     # stores their times in its cabinet: copies carry the commit's time instead of the link's.
     add_custom_command(OUTPUT ${msi_name}
@@ -34,16 +35,17 @@ if(TESSALY_WIXL)
             ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt msi-files
         COMMAND touch -d @${TESSALY_SOURCE_DATE_EPOCH} msi-files/tessaly.exe msi-files/tessaly.com
             msi-files/LICENSE.txt
-        COMMAND ${TESSALY_WIXL} --arch x64 --output ${msi_name}
-            -D Version=${TESSALY_DISPLAY_VERSION} -D ProductCode=${product_code}
-            -D ProgramDir=msi-files tessaly.wxs
+        COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/windows-msi.sh ${msi_name}
+            ${TESSALY_DISPLAY_VERSION} ${product_code} ${windows_data}/environment.idt
         DEPENDS tessaly tessaly_console tessaly_icon ${CMAKE_CURRENT_BINARY_DIR}/tessaly.wxs
-            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt ${PROJECT_SOURCE_DIR}/cmake/windows-msi.sh
+            ${windows_data}/environment.idt
         WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
         VERBATIM)
     list(APPEND artefacts ${msi_name})
 elseif(TESSALY_ALL_CHECKS)
-    message(FATAL_ERROR "the Windows installer needs wixl; TESSALY_ALL_CHECKS requires it")
+    message(FATAL_ERROR
+        "the Windows installer needs wixl and msibuild; TESSALY_ALL_CHECKS requires them")
 endif()
 if(TESSALY_ZIP)
     add_custom_command(OUTPUT ${zip_name}

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 out=$(realpath -m "${1:-build/windows-packages}")
-need_packages cmake ninja-build g++-mingw-w64-x86-64-posix icoutils wixl zip git
+need_packages cmake ninja-build g++-mingw-w64-x86-64-posix icoutils wixl msitools zip git
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 cmake -S . -B build/windows-release -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_BUILD_UI=OFF -DBUILD_TESTING=OFF >/dev/null

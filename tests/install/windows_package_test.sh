@@ -59,16 +59,23 @@ system_path() {
     wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PATH |
         tr -d '\r' | sed -n 's/.*REG_[A-Z_]*SZ *//p'
 }
+# Its entries, one a line; Wine's msi leaves an empty one where it takes one off.
+path_entries() { system_path | tr ';' '\n' | grep -v '^$' || true; }
 
 echo "== install $(basename "$msi")"
 [ -z "$(leftovers)" ] || fail "Tessaly is there before the install: $(leftovers)"
-path_before=$(system_path)
+path_before=$(system_path) entries_before=$(path_entries)
 wine msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i exited $?"
 for file in tessaly.exe tessaly.com LICENSE.txt; do
     [ -f "$installed/$file" ] || fail "no $installed/$file"
 done
 # All users' Start menu on Windows; Wine puts a per-machine shortcut in the user's.
 find "$c_drive" -path '*/Start Menu/Programs/Tessaly.lnk' | grep -q . || fail "no Start-menu shortcut"
+# Wine's msiexec can return a moment before the entry is in the registry.
+for _ in $(seq 50); do
+    [ "$(entries | wc -l)" != 1 ] || break
+    sleep 0.1
+done
 [ "$(entries | wc -l)" = 1 ] || fail "Add/Remove Programs entries: $(entries)"
 key=$(entries | cut -d' ' -f1)
 [ "$(entries | cut -d' ' -f2)" = "$version" ] || fail "entry's version: $(entries)"
@@ -78,7 +85,7 @@ for wanted in "Publisher *REG_SZ *The Tessaly developers" "HelpLink *REG_SZ *mai
 done
 expect "tessaly $version" wine 'C:\Program Files\Tessaly\tessaly.com' --version
 # A command by its name alone, found on the PATH the installer extended.
-[ "$(system_path)" = "$path_before;C:\Program Files\Tessaly\" ] ||
+[ "$(system_path)" = "$path_before;"'C:\Program Files\Tessaly\' ] ||
     fail "the system PATH after the install: $(system_path)"
 expect "tessaly $version" wine cmd /c tessaly --version
 expect 1.133980925 wine 'C:\Program Files\Tessaly\tessaly.com' --accept-disclaimer \
@@ -91,9 +98,9 @@ echo "== the same again, then a newer version"
 wine msiexec /i "$(windows_path "$msi")" /qn || fail "a second msiexec /i exited $?"
 [ "$(entries | wc -l)" = 1 ] || fail "after a second install: $(entries)"
 newer=$(awk -v v="$version" 'BEGIN { split(v, p, "."); printf "%d.%02d", p[1], p[2] + 1 }')
-(cd "$build" && wixl --arch x64 --output "$work/newer.msi" -D "Version=$newer" \
-    -D "ProductCode=$(tr a-z A-Z </proc/sys/kernel/random/uuid)" -D ProgramDir=msi-files \
-    tessaly.wxs) || fail "wixl could not build a newer MSI"
+(cd "$build" && bash "$source_dir/cmake/windows-msi.sh" "$work/newer.msi" "$newer" \
+    "$(tr a-z A-Z </proc/sys/kernel/random/uuid)" "$source_dir/data/windows/environment.idt") ||
+    fail "could not build a newer MSI"
 wine msiexec /i "$(windows_path "$work/newer.msi")" /qn || fail "msiexec /i of $newer exited $?"
 [ "$(entries | wc -l)" = 1 ] && [ "$(entries | cut -d' ' -f2)" = "$newer" ] ||
     fail "after installing $newer: $(entries)"
@@ -101,7 +108,7 @@ wine msiexec /i "$(windows_path "$work/newer.msi")" /qn || fail "msiexec /i of $
 echo "== uninstall"
 wine msiexec /x "$(entries | cut -d' ' -f1 | sed 's/.*\\//')" /qn || fail "msiexec /x exited $?"
 [ -z "$(leftovers)" ] || fail "left behind: $(leftovers)"
-[ "$(system_path)" = "$path_before" ] || fail "the system PATH after removal: $(system_path)"
+[ "$(path_entries)" = "$entries_before" ] || fail "the system PATH after removal: $(system_path)"
 
 echo "== the zip, unpacked into a folder with spaces and non-ASCII letters"
 folder="$work/Programme für Alle"
