@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs one case of cases.tsv against one program and says what differs.
 # Usage: run_case.sh TABLE NAME PROGRAM...   (PROGRAM and its words run as $T)
+# TESSALY_VERSION is the version that @VERSION@ stands for.
 set -uo pipefail
 table=$1 name=$2
 shift 2
@@ -12,7 +13,8 @@ while [[ $row == *$'\t'* ]]; do
     row=${row#*$'\t'}
 done
 fields+=("$row")
-status=${fields[2]} command=${fields[3]} out=${fields[4]} err=${fields[5]:-}
+status=${fields[2]} command=${fields[3]} out=${fields[4]//@VERSION@/$TESSALY_VERSION}
+err=${fields[5]:-}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 printf '%b' "$out" >"$scratch/expected"
