@@ -18,7 +18,6 @@
 #include <cstring>
 #include <istream>
 #include <limits>
-#include <memory>
 #include <ostream>
 #include <string_view>
 #include <utility>
@@ -223,7 +222,7 @@ public:
     // Every line of input until its end or a failed write; false where the input failed.
     bool answerLines(std::istream &input)
     {
-        const auto buffer = std::make_unique_for_overwrite<char[]>(maxLineLength + 2);
+        std::vector<char> buffer(static_cast<std::size_t>(maxLineLength) + 2);
         for (std::uint64_t lineNumber = 1; m_output; ++lineNumber) {
             // What has been answered goes out before a read that may wait, so that a program at
             // the other end of a pipe sees each answer.
@@ -231,7 +230,7 @@ public:
                 m_output.flush();
                 m_error.flush();
             }
-            input.getline(buffer.get(), maxLineLength + 2);
+            input.getline(buffer.data(), maxLineLength + 2);
             auto length = static_cast<std::size_t>(input.gcount());
             bool tooLong = false;
             if (input.bad())
@@ -245,7 +244,7 @@ public:
             } else if (!input.eof()) {
                 --length; // the "\n"
             }
-            std::string_view line(buffer.get(), length);
+            std::string_view line(buffer.data(), length);
             if (line.ends_with('\r'))
                 line.remove_suffix(1);
             if (lineNumber == 1 && line.starts_with(byteOrderMark)) {

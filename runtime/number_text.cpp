@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <numeric>
 
@@ -33,6 +35,7 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
+#if defined(__cpp_lib_to_chars)
 // Decimal exponent of the leading significant digit of an unsigned decimal that the grammar has
 // already accepted, saturated far outside the double range. Only its sign is needed: it tells an
 // overflow from an underflow when the exact value does not fit.
@@ -66,8 +69,60 @@ long long leadingExponent(std::string_view digits)
         return exponent + static_cast<long long>(point - firstSignificant) - 1;
     return exponent - static_cast<long long>(firstSignificant - point);
 }
+#endif
 
 } // namespace
+
+namespace decimal {
+
+double readC(std::string_view digits)
+{
+    return std::strtod(std::string(digits).c_str(), nullptr);
+}
+
+std::string scientificC(double magnitude)
+{
+    std::array<char, 32> buffer{};
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.14e", magnitude);
+    return {buffer.data(), static_cast<std::size_t>(std::max(length, 0))};
+}
+
+std::string fixedC(double magnitude, int places)
+{
+    std::array<char, 64> buffer{};
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", places, magnitude);
+    return {buffer.data(), static_cast<std::size_t>(std::max(length, 0))};
+}
+
+#if defined(__cpp_lib_to_chars)
+double readStd(std::string_view digits)
+{
+    double value = 0.0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    // Out of range, the value is left alone; the decimal's own exponent says which end it is past.
+    if (result.ec == std::errc::result_out_of_range)
+        return leadingExponent(digits) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return value;
+}
+
+std::string scientificStd(double magnitude)
+{
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, 14);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+std::string fixedStd(double magnitude, int places)
+{
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, places);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+#endif
+
+} // namespace decimal
 
 std::optional<double> parseNumber(std::string_view text)
 {
@@ -98,13 +153,7 @@ std::optional<double> parseNumber(std::string_view text)
     if (pos != text.size())
         return std::nullopt;
 
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        value = leadingExponent(text) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
+    const double value = decimal::read(text);
     return negative ? -value : value;
 }
 
@@ -119,20 +168,17 @@ std::string formatNumber(double value)
 
     // "d.dddddddddddddde+XX": the 15 significant digits and the exponent of the rounded value,
     // so 999999999999999.5 already arrives as 1e+15 and takes the scientific form.
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-        std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), result.ptr);
-    const std::size_t expMark = scientific.find('e');
+    const std::string written = decimal::scientific(std::fabs(value));
+    const std::size_t expMark = written.find('e');
 
     std::string digits;
-    digits += scientific[0];
-    digits.append(scientific.substr(2, expMark - 2));
+    digits += written[0];
+    digits.append(written, 2, expMark - 2);
 
     int exponent = 0;
-    const std::string_view expText = scientific.substr(expMark + 2);
+    const std::string_view expText = std::string_view(written).substr(expMark + 2);
     std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
-    if (scientific[expMark + 1] == '-')
+    if (written[expMark + 1] == '-')
         exponent = -exponent;
 
     // The very largest doubles round up to 1.79769313486232E+308, a number beyond the double

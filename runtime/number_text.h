@@ -1,6 +1,7 @@
 #ifndef TESSALY_RUNTIME_NUMBER_TEXT_H
 #define TESSALY_RUNTIME_NUMBER_TEXT_H
 
+#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,58 @@ namespace tessaly {
 [[nodiscard]] std::string formatNumber(double value);
 
 inline constexpr std::size_t maxNumberTextLength = 22;
+
+// The conversions between a double and its decimal digits that number text and rounding rest
+// on, each in two forms: the C++ library's (std::from_chars, std::to_chars) and the C library's
+// (strtod, snprintf), for a C++ library without floating-point forms of those (libc++ before 14,
+// as Emscripten's has). read, scientific and fixed are the C++ library's where it has them. The
+// C library's forms read and write the "C" locale's ".", the only locale a WebAssembly program
+// has; they are compiled everywhere, so that the tests hold both forms to the same answers.
+namespace decimal {
+
+// The double nearest to an unsigned decimal that parseNumber's grammar has accepted ("12.5e-3"):
+// infinity past the largest double, 0 below the smallest subnormal.
+[[nodiscard]] double readC(std::string_view digits);
+// A finite double, without its sign, as "d.dddddddddddddde+XX": 15 significant digits, correctly
+// rounded, and an exponent of at least two digits.
+[[nodiscard]] std::string scientificC(double magnitude);
+// A finite double below 2^53, without its sign, with the given count of decimals (0..17), correctly
+// rounded from its exact binary value, ties to even.
+[[nodiscard]] std::string fixedC(double magnitude, int places);
+
+#if defined(__cpp_lib_to_chars)
+[[nodiscard]] double readStd(std::string_view digits);
+[[nodiscard]] std::string scientificStd(double magnitude);
+[[nodiscard]] std::string fixedStd(double magnitude, int places);
+
+[[nodiscard]] inline double read(std::string_view digits)
+{
+    return readStd(digits);
+}
+[[nodiscard]] inline std::string scientific(double magnitude)
+{
+    return scientificStd(magnitude);
+}
+[[nodiscard]] inline std::string fixed(double magnitude, int places)
+{
+    return fixedStd(magnitude, places);
+}
+#else
+[[nodiscard]] inline double read(std::string_view digits)
+{
+    return readC(digits);
+}
+[[nodiscard]] inline std::string scientific(double magnitude)
+{
+    return scientificC(magnitude);
+}
+[[nodiscard]] inline std::string fixed(double magnitude, int places)
+{
+    return fixedC(magnitude, places);
+}
+#endif
+
+} // namespace decimal
 
 } // namespace tessaly
 

@@ -1,7 +1,7 @@
 #include "runtime/rounding.h"
 
-#include <array>
-#include <charconv>
+#include "runtime/number_text.h"
+
 #include <cmath>
 
 namespace tessaly {
@@ -14,12 +14,8 @@ double roundToDecimals(double value, int places)
 
     // Printing with a fixed precision rounds the exact binary value, which multiplying by 10^n
     // and calling round() does not: the product is itself rounded first.
-    std::array<char, 64> buffer{};
-    const auto printed = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, places);
-    double rounded = value;
-    std::from_chars(buffer.data(), printed.ptr, rounded);
-    return rounded;
+    // Ties go to the even digit, the same either side of zero, so the sign can wait.
+    return std::copysign(decimal::read(decimal::fixed(std::fabs(value), places)), value);
 }
 
 } // namespace tessaly

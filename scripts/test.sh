@@ -2,14 +2,14 @@
 # Builds Tessaly and runs every check headless: the test suite (with memcheck, static analysis and
 # the install and package checks), the suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the core and command-line tests cross-built for Windows and run
-# under Wine, and a bounded run of each fuzz target. Installs what a fresh
-# Debian 12 lacks.
+# under Wine, the same built for WebAssembly and run under node, and a bounded run of each fuzz
+# target. Installs what a fresh Debian 12 lacks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 need_packages "${build_packages[@]}" "${test_packages[@]}"
-for preset in default asan windows fuzz; do
+for preset in default asan windows web fuzz; do
     echo "== $preset"
     cmake --preset "$preset" -DTESSALY_ALL_CHECKS=ON
     cmake --build --preset "$preset"

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace tessaly {
 namespace {
@@ -120,6 +124,38 @@ TEST(ParseNumberTest, ReadsBackWhatFormatWrites)
         EXPECT_EQ(formatNumber(*back), formatNumber(value));
     }
 }
+
+#if defined(__cpp_lib_to_chars)
+// The C library's forms give the C++ library's answers, bit for bit and letter for letter, so
+// that a platform that has only the former reads and writes numbers as every other does.
+TEST(DecimalTest, TheCLibrarysFormsAgreeWithTheCppLibrarys)
+{
+    const auto bits = [](double value) { return std::bit_cast<std::uint64_t>(value); };
+    for (const char *digits : {"0", "2.5", ".5", "5.", "0.1", "9007199254740993",
+             "1.7976931348623157e308", "1.7976931348623158e308", "1e309", "4.9e-324",
+             "2.4703282292062327e-324", "2.4703282292062328e-324", "1e-400", "100000e-330",
+             "0.0001e312", "1e99999999999999999999", "123456789012345678901234567890e-20"}) {
+        EXPECT_EQ(bits(decimal::readC(digits)), bits(decimal::readStd(digits))) << digits;
+    }
+    std::mt19937_64 random(1);
+    for (int i = 0; i < 50000; ++i) {
+        const double value = std::fabs(std::bit_cast<double>(random()));
+        if (!std::isfinite(value))
+            continue;
+        const std::string written = decimal::scientificStd(value);
+        ASSERT_EQ(decimal::scientificC(value), written) << value;
+        ASSERT_EQ(bits(decimal::readC(written)), bits(decimal::readStd(written))) << written;
+        const double small = std::fmod(value, 0x1p52);
+        const int places = i % 18;
+        ASSERT_EQ(decimal::fixedC(small, places), decimal::fixedStd(small, places)) << small;
+    }
+    for (const double value :
+        {0.0, std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min(),
+            999999999999999.5, 100000000000000.5, 9.9999999999999999e-6}) {
+        EXPECT_EQ(decimal::scientificC(value), decimal::scientificStd(value)) << value;
+    }
+}
+#endif
 
 } // namespace
 } // namespace tessaly
