@@ -203,13 +203,16 @@ public:
     void answer(std::string_view value, std::uint64_t lineNumber, bool tooLong)
     {
         if (!tooLong) {
-            if (auto result = Convert(m_rule, value)) {
-                *result += '\n';
-                m_output << *result;
+            if (const auto result = Convert(m_rule, value)) {
+                m_pending.append(*result).push_back('\n');
+                if (m_pending.size() >= pendingLimit)
+                    drain();
                 return;
             }
         }
-        m_output << '\n';
+        // Its empty line goes out before its error line, so that a terminal shows them in order.
+        m_pending.push_back('\n');
+        drain();
         m_allConverted = false;
         std::string message = "tessaly: ";
         if (lineNumber != 0)
@@ -227,6 +230,7 @@ public:
             // What has been answered goes out before a read that may wait, so that a program at
             // the other end of a pipe sees each answer.
             if (input.rdbuf()->in_avail() <= 0) {
+                drain();
                 m_output.flush();
                 m_error.flush();
             }
@@ -260,10 +264,21 @@ public:
 
     [[nodiscard]] bool allConverted() const { return m_allConverted; }
 
+    // Answers reach the stream 64 KiB at a time and before any wait for input: a stream call a
+    // line would cost about what the conversion itself does.
+    void drain()
+    {
+        m_output.write(m_pending.data(), static_cast<std::streamsize>(m_pending.size()));
+        m_pending.clear();
+    }
+
 private:
+    static constexpr std::size_t pendingLimit = std::size_t{64} * 1024;
+
     const ConversionRule &m_rule;
     std::ostream &m_output;
     std::ostream &m_error;
+    std::string m_pending;
     bool m_allConverted = true;
 };
 
@@ -293,10 +308,12 @@ int convertValues(const std::vector<std::string_view> &words, std::istream &inpu
         if (value != "-") {
             answerer.answer(value, 0, false);
         } else if (!answerer.answerLines(input)) {
+            answerer.drain();
             error << "tessaly: cannot read standard input: " << std::strerror(errno) << '\n';
             return Failed;
         }
     }
+    answerer.drain();
     return answerer.allConverted() ? Done : Failed;
 }
 

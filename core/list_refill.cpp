@@ -4,19 +4,32 @@
 #include "core/pair_label.h"
 #include "core/unit_catalogue.h"
 
+#include <utility>
+
 namespace tessaly {
 
-std::vector<std::string> PairLabels(const UnitCatalogue &catalogue, Category category)
+namespace {
+
+// Every label of a category, in list order, to one function.
+template <typename Take>
+void eachPairLabel(const UnitCatalogue &catalogue, Category category, Take take)
 {
     const auto &units = catalogue.units(category);
-    std::vector<std::string> labels;
-    labels.reserve(units.size() * units.size());
     for (const auto &source : units) {
         for (const auto &target : units) {
             if (&source != &target)
-                labels.push_back(PairLabel(source, target));
+                take(PairLabel(source, target));
         }
     }
+}
+
+} // namespace
+
+std::vector<std::string> PairLabels(const UnitCatalogue &catalogue, Category category)
+{
+    std::vector<std::string> labels;
+    eachPairLabel(
+        catalogue, category, [&labels](std::string label) { labels.push_back(std::move(label)); });
     return labels;
 }
 
@@ -26,8 +39,8 @@ void ListRefill(const UnitCatalogue &catalogue, MainWindowView &view)
         if (!view.isOptionSelected(category))
             continue;
         view.combo1Clear();
-        for (const std::string &label : PairLabels(catalogue, category))
-            view.combo1AddItem(label);
+        eachPairLabel(
+            catalogue, category, [&view](const std::string &label) { view.combo1AddItem(label); });
     }
 }
 

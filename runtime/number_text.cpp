@@ -80,18 +80,22 @@ double readC(std::string_view digits)
     return std::strtod(std::string(digits).c_str(), nullptr);
 }
 
-std::string scientificC(double magnitude)
+Digits scientificC(double magnitude)
 {
-    std::array<char, 32> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.14e", magnitude);
-    return {buffer.data(), static_cast<std::size_t>(std::max(length, 0))};
+    Digits digits;
+    const int length
+        = std::snprintf(digits.buffer.data(), digits.buffer.size(), "%.14e", magnitude);
+    digits.length = static_cast<std::size_t>(std::clamp(length, 0, 63));
+    return digits;
 }
 
-std::string fixedC(double magnitude, int places)
+Digits fixedC(double magnitude, int places)
 {
-    std::array<char, 64> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", places, magnitude);
-    return {buffer.data(), static_cast<std::size_t>(std::max(length, 0))};
+    Digits digits;
+    const int length
+        = std::snprintf(digits.buffer.data(), digits.buffer.size(), "%.*f", places, magnitude);
+    digits.length = static_cast<std::size_t>(std::clamp(length, 0, 63));
+    return digits;
 }
 
 #if defined(__cpp_lib_to_chars)
@@ -105,20 +109,22 @@ double readStd(std::string_view digits)
     return value;
 }
 
-std::string scientificStd(double magnitude)
+Digits scientificStd(double magnitude)
 {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, 14);
-    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+    Digits digits;
+    const auto result = std::to_chars(digits.buffer.data(),
+        digits.buffer.data() + digits.buffer.size(), magnitude, std::chars_format::scientific, 14);
+    digits.length = static_cast<std::size_t>(result.ptr - digits.buffer.data());
+    return digits;
 }
 
-std::string fixedStd(double magnitude, int places)
+Digits fixedStd(double magnitude, int places)
 {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, places);
-    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+    Digits digits;
+    const auto result = std::to_chars(digits.buffer.data(),
+        digits.buffer.data() + digits.buffer.size(), magnitude, std::chars_format::fixed, places);
+    digits.length = static_cast<std::size_t>(result.ptr - digits.buffer.data());
+    return digits;
 }
 #endif
 
@@ -168,7 +174,8 @@ std::string formatNumber(double value)
 
     // "d.dddddddddddddde+XX": the 15 significant digits and the exponent of the rounded value,
     // so 999999999999999.5 already arrives as 1e+15 and takes the scientific form.
-    const std::string written = decimal::scientific(std::fabs(value));
+    const decimal::Digits scientific = decimal::scientific(std::fabs(value));
+    const std::string_view written = scientific.text();
     const std::size_t expMark = written.find('e');
 
     std::string digits;
@@ -176,7 +183,7 @@ std::string formatNumber(double value)
     digits.append(written, 2, expMark - 2);
 
     int exponent = 0;
-    const std::string_view expText = std::string_view(written).substr(expMark + 2);
+    const std::string_view expText = written.substr(expMark + 2);
     std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
     if (written[expMark + 1] == '-')
         exponent = -exponent;

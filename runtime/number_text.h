@@ -1,6 +1,7 @@
 #ifndef TESSALY_RUNTIME_NUMBER_TEXT_H
 #define TESSALY_RUNTIME_NUMBER_TEXT_H
 
+#include <array>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -32,30 +33,39 @@ inline constexpr std::size_t maxNumberTextLength = 22;
 // has; they are compiled everywhere, so that the tests hold both forms to the same answers.
 namespace decimal {
 
+// Digits written into a buffer of their own, so that writing a number allocates nothing.
+struct Digits
+{
+    std::array<char, 64> buffer{};
+    std::size_t length = 0;
+
+    [[nodiscard]] std::string_view text() const { return {buffer.data(), length}; }
+};
+
 // The double nearest to an unsigned decimal that parseNumber's grammar has accepted ("12.5e-3"):
 // infinity past the largest double, 0 below the smallest subnormal.
 [[nodiscard]] double readC(std::string_view digits);
 // A finite double, without its sign, as "d.dddddddddddddde+XX": 15 significant digits, correctly
 // rounded, and an exponent of at least two digits.
-[[nodiscard]] std::string scientificC(double magnitude);
+[[nodiscard]] Digits scientificC(double magnitude);
 // A finite double below 2^53, without its sign, with the given count of decimals (0..17), correctly
 // rounded from its exact binary value, ties to even.
-[[nodiscard]] std::string fixedC(double magnitude, int places);
+[[nodiscard]] Digits fixedC(double magnitude, int places);
 
 #if defined(__cpp_lib_to_chars)
 [[nodiscard]] double readStd(std::string_view digits);
-[[nodiscard]] std::string scientificStd(double magnitude);
-[[nodiscard]] std::string fixedStd(double magnitude, int places);
+[[nodiscard]] Digits scientificStd(double magnitude);
+[[nodiscard]] Digits fixedStd(double magnitude, int places);
 
 [[nodiscard]] inline double read(std::string_view digits)
 {
     return readStd(digits);
 }
-[[nodiscard]] inline std::string scientific(double magnitude)
+[[nodiscard]] inline Digits scientific(double magnitude)
 {
     return scientificStd(magnitude);
 }
-[[nodiscard]] inline std::string fixed(double magnitude, int places)
+[[nodiscard]] inline Digits fixed(double magnitude, int places)
 {
     return fixedStd(magnitude, places);
 }
@@ -64,11 +74,11 @@ namespace decimal {
 {
     return readC(digits);
 }
-[[nodiscard]] inline std::string scientific(double magnitude)
+[[nodiscard]] inline Digits scientific(double magnitude)
 {
     return scientificC(magnitude);
 }
-[[nodiscard]] inline std::string fixed(double magnitude, int places)
+[[nodiscard]] inline Digits fixed(double magnitude, int places)
 {
     return fixedC(magnitude, places);
 }

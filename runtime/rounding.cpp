@@ -15,7 +15,7 @@ double roundToDecimals(double value, int places)
     // Printing with a fixed precision rounds the exact binary value, which multiplying by 10^n
     // and calling round() does not: the product is itself rounded first.
     // Ties go to the even digit, the same either side of zero, so the sign can wait.
-    return std::copysign(decimal::read(decimal::fixed(std::fabs(value), places)), value);
+    return std::copysign(decimal::read(decimal::fixed(std::fabs(value), places).text()), value);
 }
 
 } // namespace tessaly
