@@ -57,31 +57,13 @@ struct Digits
 [[nodiscard]] Digits scientificStd(double magnitude);
 [[nodiscard]] Digits fixedStd(double magnitude, int places);
 
-[[nodiscard]] inline double read(std::string_view digits)
-{
-    return readStd(digits);
-}
-[[nodiscard]] inline Digits scientific(double magnitude)
-{
-    return scientificStd(magnitude);
-}
-[[nodiscard]] inline Digits fixed(double magnitude, int places)
-{
-    return fixedStd(magnitude, places);
-}
+inline constexpr auto read = readStd;
+inline constexpr auto scientific = scientificStd;
+inline constexpr auto fixed = fixedStd;
 #else
-[[nodiscard]] inline double read(std::string_view digits)
-{
-    return readC(digits);
-}
-[[nodiscard]] inline Digits scientific(double magnitude)
-{
-    return scientificC(magnitude);
-}
-[[nodiscard]] inline Digits fixed(double magnitude, int places)
-{
-    return fixedC(magnitude, places);
-}
+inline constexpr auto read = readC;
+inline constexpr auto scientific = scientificC;
+inline constexpr auto fixed = fixedC;
 #endif
 
 } // namespace decimal
