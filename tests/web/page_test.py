@@ -1,0 +1,157 @@
+"""The page in headless Chromium, served from 127.0.0.1 on a free port, driven as a user drives it:
+by role and name, with real clicks and keys. Usage: page_test.py SITE"""
+import functools
+import http.server
+import socketserver
+import sys
+import tempfile
+import threading
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+SITE = sys.argv.pop(1)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      '.js': 'text/javascript', '.wasm': 'application/wasm'}
+
+    def log_message(self, *args):
+        pass
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        handler = functools.partial(QuietHandler, directory=SITE)
+        cls.server = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.address = f'http://127.0.0.1:{cls.server.server_address[1]}/'
+        options = webdriver.ChromeOptions()
+        options.binary_location = '/usr/bin/chromium'
+        cls.profile = tempfile.TemporaryDirectory()
+        for flag in ('--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run',
+                     '--disable-background-networking', '--disable-component-update',
+                     '--disable-sync', '--window-size=800,600',
+                     f'--user-data-dir={cls.profile.name}'):
+            options.add_argument(flag)
+        options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+        cls.browser = webdriver.Chrome(
+            service=Service('/usr/bin/chromedriver'), options=options)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        cls.server.shutdown()
+        cls.profile.cleanup()
+
+    def setUp(self):
+        self.browser.get(self.address)
+        WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
+            'return document.documentElement.dataset.ready === "true"'))
+
+    def control(self, role, name):
+        """The one rendered element with this computed role and accessible name."""
+        candidates = self.browser.find_elements(
+            By.CSS_SELECTOR, 'input, button, fieldset, dialog, [role]')
+        found = [element for element in candidates
+                 if element.aria_role == role and element.accessible_name == name]
+        self.assertEqual(len(found), 1, f'{role} "{name}"')
+        return found[0]
+
+    def result(self):
+        return self.browser.find_element(By.CSS_SELECTOR, '[role=status]')
+
+    def convert(self, pair, value, tick=True):
+        combo = self.control('combobox', 'Conversion')
+        combo.clear()
+        combo.send_keys(pair)
+        text = self.control('textbox', 'Value')
+        text.clear()
+        text.send_keys(value)
+        check = self.control('checkbox', 'I Accept Disclaimer')
+        if check.is_selected() != tick:
+            check.click()
+        self.control('button', 'Convert').click()
+        return self.result().get_property('textContent')
+
+    def test_worked_examples_and_long_results_keep_their_whole_text(self):
+        for pair, value, shown in [
+                ('Pounds to Kilograms', '2.5', '1.133980925'),
+                ('Kelvin to Celsius', '300', '27'),
+                ('Celsius to Fahrenheit', '-40', '-40'),
+                ('Foots to Meters', 'abc', ''),
+                ('pounds to kilograms', '2.5', ''),
+                ('Centimeters to Milimeters', '12345678901234567', '1.23456789012346E+17'),
+                ('Meters to Centimeters', '-1.79769313486231E+306', '-1.79769313486231E+308')]:
+            with self.subTest(pair=pair, value=value):
+                self.assertEqual(self.convert(pair, value), shown)
+
+    def test_message_box_is_modal_and_leaves_the_result(self):
+        self.assertEqual(self.convert('Pounds to Kilograms', '2.5'), '1.133980925')
+        self.assertEqual(self.convert('Kelvin to Celsius', '300', tick=False), '1.133980925')
+        dialog = self.control('alertdialog', 'Tessaly')
+        self.assertTrue(dialog.get_property('open'))
+        self.assertIn('Please Read and Check the Disclaimer', dialog.text)
+        self.assertTrue(self.browser.execute_script(
+            'return document.getElementById("message").matches(":modal")'))
+        self.control('button', 'OK').click()
+        self.assertFalse(dialog.get_property('open'))
+
+    def test_list_is_empty_until_opened_then_refilled_for_the_category(self):
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, '[role=option]'), [])
+        for category, count, first in [('Length', 56, 'Centimeters to Foots'),
+                                       ('Mass', 30, 'Grams to Kilograms'),
+                                       ('Temperature', 6, 'Celsius to Fahrenheit')]:
+            self.control('radio', category).click()
+            for _ in range(2):
+                combo = self.control('combobox', 'Conversion')
+                combo.send_keys(Keys.ALT, Keys.ARROW_DOWN)
+                options = self.browser.find_elements(By.CSS_SELECTOR, '[role=option]')
+                self.assertEqual((len(options), options[0].text), (count, first))
+                self.assertEqual(combo.get_attribute('aria-expanded'), 'true')
+                combo.send_keys(Keys.ESCAPE)
+                self.assertEqual(combo.get_attribute('aria-expanded'), 'false')
+
+    def test_enter_chooses_an_option_and_typed_text_is_kept(self):
+        self.control('radio', 'Temperature').click()
+        combo = self.control('combobox', 'Conversion')
+        combo.send_keys('Kelvin to Celsius')
+        combo.send_keys(Keys.F4)
+        selected = self.browser.find_element(By.CSS_SELECTOR, '[aria-selected=true]')
+        self.assertEqual(selected.text, 'Kelvin to Celsius')
+        self.assertEqual(combo.get_property('value'), 'Kelvin to Celsius')
+        combo.send_keys(Keys.ARROW_DOWN, Keys.ENTER)
+        self.assertEqual(combo.get_property('value'), 'Kelvin to Fahrenheit')
+        self.assertEqual(combo.get_attribute('aria-expanded'), 'false')
+
+    def test_one_disclaimer_dialog_beside_a_window_that_still_converts(self):
+        for _ in range(2):
+            self.control('button', 'Disclaimer').click()
+        dialogs = [dialog for dialog in self.browser.find_elements(By.TAG_NAME, 'dialog')
+                   if dialog.get_property('open')]
+        self.assertEqual(len(dialogs), 1)
+        self.assertTrue(dialogs[0].text.startswith('Disclaimer\nThis is Freeware, by accepting'))
+        self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
+
+    def test_roles_names_and_no_policy_violation(self):
+        self.assertEqual(self.browser.title, 'Tessaly')
+        self.assertEqual(self.control('group', 'Type of Units').tag_name, 'fieldset')
+        self.assertTrue(self.control('radio', 'Length').is_selected())
+        self.assertEqual(self.browser.find_element(By.ID, 'label3').get_property('textContent'),
+                         'Version      1.0')
+        label5 = self.browser.find_element(By.ID, 'label5')
+        label5.click()
+        self.assertFalse(self.control('checkbox', 'I Accept Disclaimer').is_selected())
+        problems = [entry['message'] for entry in self.browser.get_log('browser')
+                    if entry['level'] == 'SEVERE']
+        self.assertEqual(problems, [])
+
+
+if __name__ == '__main__':
+    unittest.main(verbosity=2)

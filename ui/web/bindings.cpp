@@ -1,0 +1,234 @@
+// The page's side of the glue: the shared window behaviour over a plain JavaScript object that
+// app.js hands over, which answers, measures and draws. Only strings, numbers, booleans and plain
+// arrays cross, so no handle ever needs freeing from JavaScript. Bound functions:
+//   start(page)           the page's Form1 from now on; loads the unit lists
+//   combo1DropDown()      the list opens: refilled, the typed text kept
+//   command1Clicked()     Convert
+//   label1Resized()       the result fitted again to the label's new room
+//   form1Controls(), form2Controls()  the layout tables, one plain object a control
+//   form1ClientArea(), form2ClientArea(), windowFace(), largeFace(), disclaimerText()
+#include "runtime/message_box.h"
+#include "ui/behaviour/form1_behaviour.h"
+#include "ui/behaviour/result_fit.h"
+#include "ui/layout/form1_layout.h"
+#include "ui/layout/form2_layout.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <memory>
+#include <span>
+#include <string>
+
+using emscripten::val;
+
+namespace tessaly {
+
+namespace {
+
+class PageForm1 final : public Form1Port
+{
+public:
+    explicit PageForm1(val page)
+        : m_page(std::move(page))
+    { }
+
+    bool isOptionSelected(Category category) const override
+    {
+        return m_page.call<bool>("isOptionSelected", static_cast<int>(category));
+    }
+    CheckValue check1Value() const override
+    {
+        return static_cast<CheckValue>(m_page.call<int>("check1Value"));
+    }
+    void combo1Clear() override { m_page.call<void>("combo1Clear"); }
+    void combo1AddItem(const std::string &item) override
+    {
+        m_page.call<void>("combo1AddItem", item);
+    }
+    std::string combo1Text() const override { return m_page.call<std::string>("combo1Text"); }
+    std::string text1Text() const override { return m_page.call<std::string>("text1Text"); }
+    void setLabel1Caption(const std::string &caption) override
+    {
+        m_label1Text = caption;
+        fitLabel1();
+    }
+    void restoreCombo1Text(const std::string &text, std::optional<std::size_t> item) override
+    {
+        m_page.call<void>("restoreCombo1Text", text, item ? static_cast<int>(*item) : -1);
+    }
+
+    void fitLabel1()
+    {
+        const ResultFit fit = fitResult(m_label1Text, m_page.call<double>("label1Room"),
+            [this](std::string_view text, double points) {
+                return m_page.call<double>("measureLabel1", std::string(text), points);
+            });
+        const int breakBefore
+            = fit.breakBefore == std::string::npos ? -1 : static_cast<int>(fit.breakBefore);
+        m_page.call<void>("showLabel1", m_label1Text, fit.points, breakBefore);
+    }
+
+private:
+    val m_page;
+    std::string m_label1Text;
+};
+
+// A browser cannot wait for the user inside a call, so the dialog opens and show() returns at
+// once; nothing follows the message in ConvertCommand, so nothing runs early.
+class PageMessageBox final : public MessageBox
+{
+public:
+    explicit PageMessageBox(val page)
+        : m_page(std::move(page))
+    { }
+    void show(const std::string &prompt) override { m_page.call<void>("showMessage", prompt); }
+
+private:
+    val m_page;
+};
+
+struct Page
+{
+    explicit Page(const val &page)
+        : form1(page)
+        , messageBox(page)
+        , behaviour(form1, messageBox)
+    { }
+    PageForm1 form1;
+    PageMessageBox messageBox;
+    Form1Behaviour behaviour;
+};
+
+std::unique_ptr<Page> page;
+
+void start(val object)
+{
+    page = std::make_unique<Page>(object);
+}
+
+void combo1DropDown()
+{
+    if (page)
+        page->behaviour.combo1DropDown();
+}
+
+void command1Clicked()
+{
+    if (page)
+        page->behaviour.command1Clicked();
+}
+
+void label1Resized()
+{
+    if (page)
+        page->form1.fitLabel1();
+}
+
+const char *kindName(layout::Kind kind)
+{
+    switch (kind) {
+    case layout::Kind::Frame:
+        return "frame";
+    case layout::Kind::OptionButton:
+        return "option";
+    case layout::Kind::TextBox:
+        return "text";
+    case layout::Kind::Label:
+        return "label";
+    case layout::Kind::ResultLabel:
+        return "result";
+    case layout::Kind::CommandButton:
+        return "button";
+    case layout::Kind::ComboBox:
+        return "combo";
+    case layout::Kind::CheckBox:
+        return "check";
+    }
+    return "label";
+}
+
+val rectangle(const Twips &rect)
+{
+    val object = val::object();
+    object.set("left", rect.left);
+    object.set("top", rect.top);
+    object.set("width", rect.width);
+    object.set("height", rect.height);
+    return object;
+}
+
+val controls(std::span<const layout::Control> table)
+{
+    val list = val::array();
+    for (const layout::Control &control : table) {
+        val object = val::object();
+        object.set("name", std::string(control.name));
+        object.set("kind", std::string(kindName(control.kind)));
+        object.set("caption", std::string(control.caption));
+        object.set("parent", std::string(control.parent));
+        object.set("rect", rectangle(control.rect));
+        object.set("tabIndex", control.tabIndex);
+        object.set("large", control.font == layout::Font::Large);
+        object.set("accessibleName", std::string(control.accessibleName));
+        list.call<void>("push", object);
+    }
+    return list;
+}
+
+val face(const layout::Face &face)
+{
+    val families = val::array();
+    for (const std::string_view family : face.families) {
+        if (!family.empty())
+            families.call<void>("push", std::string(family));
+    }
+    val object = val::object();
+    object.set("families", families);
+    object.set("points", face.points);
+    return object;
+}
+
+val form1Controls()
+{
+    return controls(form1::controls);
+}
+val form2Controls()
+{
+    return controls(std::span(&form2::Label1, 1));
+}
+val form1ClientArea()
+{
+    return rectangle(form1::clientArea);
+}
+val form2ClientArea()
+{
+    return rectangle(form2::clientArea);
+}
+val windowFace()
+{
+    return face(layout::windowFace);
+}
+val largeFace()
+{
+    return face(layout::largeFace);
+}
+
+} // namespace
+
+} // namespace tessaly
+
+EMSCRIPTEN_BINDINGS(tessaly)
+{
+    using namespace tessaly;
+    emscripten::function("start", &start);
+    emscripten::function("combo1DropDown", &combo1DropDown);
+    emscripten::function("command1Clicked", &command1Clicked);
+    emscripten::function("label1Resized", &label1Resized);
+    emscripten::function("form1Controls", &form1Controls);
+    emscripten::function("form2Controls", &form2Controls);
+    emscripten::function("form1ClientArea", &form1ClientArea);
+    emscripten::function("form2ClientArea", &form2ClientArea);
+    emscripten::function("windowFace", &windowFace);
+    emscripten::function("largeFace", &largeFace);
+}
