@@ -25,13 +25,18 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+def serve(directory):
+    """A server for the site on 127.0.0.1 and a free port, and its address."""
+    handler = functools.partial(QuietHandler, directory=directory)
+    server = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f'http://127.0.0.1:{server.server_address[1]}/'
+
+
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        handler = functools.partial(QuietHandler, directory=SITE)
-        cls.server = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.address = f'http://127.0.0.1:{cls.server.server_address[1]}/'
+        cls.server, cls.address = serve(SITE)
         options = webdriver.ChromeOptions()
         options.binary_location = '/usr/bin/chromium'
         cls.profile = tempfile.TemporaryDirectory()
@@ -51,7 +56,13 @@ class PageTest(unittest.TestCase):
         cls.profile.cleanup()
 
     def setUp(self):
-        self.browser.get(self.address)
+        self.load(self.address)
+
+    def load(self, address=None):
+        if address:
+            self.browser.get(address)
+        else:
+            self.browser.refresh()
         WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
             'return document.documentElement.dataset.ready === "true"'))
 
@@ -138,6 +149,20 @@ class PageTest(unittest.TestCase):
         self.assertEqual(len(dialogs), 1)
         self.assertTrue(dialogs[0].text.startswith('Disclaimer\nThis is Freeware, by accepting'))
         self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
+
+    def test_works_offline_after_the_first_visit(self):
+        # A server of its own, whose end leaves the other tests theirs.
+        server, address = serve(SITE)
+        self.load(address)
+        WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
+            'return navigator.serviceWorker.controller !== null'))
+        server.shutdown()
+        server.server_close()
+        self.load()
+        self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
+        self.assertEqual(self.browser.execute_script(
+            'return document.querySelector("link[rel=manifest]").href.endsWith("manifest.webmanifest")'),
+            True)
 
     def test_roles_names_and_no_policy_violation(self):
         self.assertEqual(self.browser.title, 'Tessaly')

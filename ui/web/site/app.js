@@ -264,3 +264,6 @@ async function start() {
 }
 
 start();
+// Cached whole on the first visit, the page then starts without the network.
+if ('serviceWorker' in navigator)
+    navigator.serviceWorker.register('sw.js');

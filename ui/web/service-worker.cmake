@@ -1,0 +1,15 @@
+# Writes the site's service worker: every file of the site, and ./, as the assets it caches, and
+# the SHA-256 of their bytes as its version. Run with -DSITE=<folder> -DTEMPLATE=<sw.js.in>.
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(contents "")
+set(assets "'./'")
+foreach(file IN LISTS files)
+    file(SHA256 ${SITE}/${file} digest)
+    string(APPEND contents "${file} ${digest}\n")
+    string(APPEND assets ", './${file}'")
+endforeach()
+string(SHA256 version "${contents}")
+string(SUBSTRING ${version} 0 16 version)
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
