@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 need_packages "${build_packages[@]}" "${test_packages[@]}"
+# The page's accessibility checks, at the version the lock file pins, from the npm registry.
+command -v npm >/dev/null || need_packages npm
+npm ci --prefix tests/web --no-audit --no-fund
 for preset in default asan windows web fuzz; do
     echo "== $preset"
     cmake --preset "$preset" -DTESSALY_ALL_CHECKS=ON

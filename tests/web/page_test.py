@@ -2,6 +2,7 @@
 by role and name, with real clicks and keys. Usage: page_test.py SITE"""
 import functools
 import http.server
+import os
 import socketserver
 import sys
 import tempfile
@@ -15,6 +16,8 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 SITE = sys.argv.pop(1)
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'node_modules', 'axe-core',
+                   'axe.min.js')
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -163,6 +166,29 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.browser.execute_script(
             'return document.querySelector("link[rel=manifest]").href.endsWith("manifest.webmanifest")'),
             True)
+
+    def violations(self):
+        """What axe-core finds against WCAG 2.1 A and AA in what the page shows now."""
+        with open(AXE, encoding='utf-8') as axe:
+            self.browser.execute_script(axe.read())
+        return self.browser.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            axe.run(document, {runOnly: {type: 'tag',
+                                         values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa']}})
+                .then((result) => done(result.violations.map((violation) =>
+                    `${violation.id}: ${violation.nodes.map((node) => node.target).join(' ')}`)));
+        """)
+
+    def test_no_accessibility_violations_with_the_list_or_a_dialog_open(self):
+        self.assertEqual(self.violations(), [])
+        self.control('combobox', 'Conversion').send_keys(Keys.ALT, Keys.ARROW_DOWN)
+        self.assertEqual(self.violations(), [])
+        self.control('combobox', 'Conversion').send_keys(Keys.ESCAPE)
+        self.convert('Kelvin to Celsius', '300', tick=False)
+        self.assertEqual(self.violations(), [])
+        self.control('button', 'OK').click()
+        self.control('button', 'Disclaimer').click()
+        self.assertEqual(self.violations(), [])
 
     def test_roles_names_and_no_policy_violation(self):
         self.assertEqual(self.browser.title, 'Tessaly')
