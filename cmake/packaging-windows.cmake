@@ -49,11 +49,11 @@ elseif(TESSALY_ALL_CHECKS)
 endif()
 if(TESSALY_ZIP)
     add_custom_command(OUTPUT ${zip_name}
-        COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/windows-zip.sh ${zip_name}
+        COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/zip-folder.sh ${zip_name}
             tessaly-${TESSALY_DISPLAY_VERSION} ${TESSALY_SOURCE_DATE_EPOCH} $<TARGET_FILE:tessaly>
             $<TARGET_FILE:tessaly_console> ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
             ${CMAKE_CURRENT_BINARY_DIR}/README.txt
-        DEPENDS tessaly tessaly_console ${PROJECT_SOURCE_DIR}/cmake/windows-zip.sh
+        DEPENDS tessaly tessaly_console ${PROJECT_SOURCE_DIR}/cmake/zip-folder.sh
             ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt ${CMAKE_CURRENT_BINARY_DIR}/README.txt
         VERBATIM)
     list(APPEND artefacts ${zip_name})
