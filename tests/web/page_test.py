@@ -11,6 +11,7 @@ import unittest
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -46,6 +47,9 @@ class PageTest(unittest.TestCase):
         for flag in ('--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run',
                      '--disable-background-networking', '--disable-component-update',
                      '--disable-sync', '--window-size=800,600',
+                     # A browser in German, whose decimal separator is the comma: the core alone
+                     # reads and writes numbers, the same in every language.
+                     '--lang=de-DE',
                      f'--user-data-dir={cls.profile.name}'):
             options.add_argument(flag)
         options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
@@ -144,6 +148,21 @@ class PageTest(unittest.TestCase):
         self.assertEqual(combo.get_property('value'), 'Kelvin to Fahrenheit')
         self.assertEqual(combo.get_attribute('aria-expanded'), 'false')
 
+    def test_tab_runs_the_window_order_and_enter_and_esc_press_nothing(self):
+        self.browser.execute_script('document.activeElement.blur()')
+        stops = []
+        for _ in range(7):
+            ActionChains(self.browser).send_keys(Keys.TAB).perform()
+            stops.append(self.browser.execute_script('return document.activeElement.id'))
+        self.assertEqual(stops[:6], ['option1', 'command1', 'text1', 'combo1', 'command2', 'check1'])
+        self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
+        text = self.control('textbox', 'Value')
+        text.clear()
+        text.send_keys('1', Keys.ENTER, Keys.ESCAPE)
+        self.assertEqual(self.result().get_property('textContent'), '27')
+        self.assertEqual(self.browser.execute_script(
+            'return [...document.querySelectorAll("dialog")].filter((d) => d.open).length'), 0)
+
     def test_one_disclaimer_dialog_beside_a_window_that_still_converts(self):
         for _ in range(2):
             self.control('button', 'Disclaimer').click()
@@ -192,6 +211,7 @@ class PageTest(unittest.TestCase):
 
     def test_roles_names_and_no_policy_violation(self):
         self.assertEqual(self.browser.title, 'Tessaly')
+        self.assertEqual(self.browser.execute_script('return navigator.language'), 'de-DE')
         self.assertEqual(self.control('group', 'Type of Units').tag_name, 'fieldset')
         self.assertTrue(self.control('radio', 'Length').is_selected())
         self.assertEqual(self.browser.find_element(By.ID, 'label3').get_property('textContent'),
