@@ -3,13 +3,9 @@
 # web server: two builds of one commit give the same bytes. Usage: package-web.sh OUT
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-
 [ $# -eq 1 ] || { echo "usage: $0 OUT" >&2; exit 2; }
 out=$(realpath -m "$1")
-need_packages cmake ninja-build emscripten zip git
-cmake --preset web >/dev/null
-cmake --build --preset web --target web_package
+bash scripts/build-web.sh web_package
 mkdir -p "$out"
 cp build/web/tessaly-*-web.zip "$out/"
 ls "$out"/tessaly-*-web.zip

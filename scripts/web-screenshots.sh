@@ -4,11 +4,7 @@
 # kilograms, served from 127.0.0.1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-
-need_packages cmake ninja-build emscripten chromium chromium-driver python3-selenium
-cmake --preset web >/dev/null
-cmake --build --preset web --target web_site
+bash scripts/build-web.sh
 /usr/bin/python3 - build/web/site <<'PYTHON'
 import sys
 import tempfile

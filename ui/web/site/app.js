@@ -261,6 +261,7 @@ async function start() {
     window.addEventListener('resize', fit);
     fit();
     document.documentElement.dataset.ready = 'true';
+    performance.mark('tessaly-usable');
 }
 
 start();
