@@ -4,21 +4,18 @@
 #include "core/pair_label.h"
 #include "core/unit_catalogue.h"
 
-#include <utility>
-
 namespace tessaly {
 
 namespace {
 
-// Every label of a category, in list order, to one function.
-template <typename Take>
-void eachPairLabel(const UnitCatalogue &catalogue, Category category, Take take)
+// Every ordered pair of distinct units of a category, in list order, to one function.
+template <typename Take> void eachPair(const UnitCatalogue &catalogue, Category category, Take take)
 {
     const auto &units = catalogue.units(category);
     for (const auto &source : units) {
         for (const auto &target : units) {
             if (&source != &target)
-                take(PairLabel(source, target));
+                take(source, target);
         }
     }
 }
@@ -28,9 +25,23 @@ void eachPairLabel(const UnitCatalogue &catalogue, Category category, Take take)
 std::vector<std::string> PairLabels(const UnitCatalogue &catalogue, Category category)
 {
     std::vector<std::string> labels;
-    eachPairLabel(
-        catalogue, category, [&labels](std::string label) { labels.push_back(std::move(label)); });
+    eachPair(catalogue, category, [&labels](const std::string &source, const std::string &target) {
+        labels.push_back(PairLabel(source, target));
+    });
     return labels;
+}
+
+std::optional<std::size_t> PairIndex(
+    const UnitCatalogue &catalogue, Category category, std::string_view text)
+{
+    std::optional<std::size_t> found;
+    std::size_t at = 0;
+    eachPair(catalogue, category, [&](const std::string &source, const std::string &target) {
+        if (!found && isPairLabel(text, source, target))
+            found = at;
+        ++at;
+    });
+    return found;
 }
 
 void ListRefill(const UnitCatalogue &catalogue, MainWindowView &view)
@@ -39,8 +50,10 @@ void ListRefill(const UnitCatalogue &catalogue, MainWindowView &view)
         if (!view.isOptionSelected(category))
             continue;
         view.combo1Clear();
-        eachPairLabel(
-            catalogue, category, [&view](const std::string &label) { view.combo1AddItem(label); });
+        eachPair(
+            catalogue, category, [&view](const std::string &source, const std::string &target) {
+                view.combo1AddItem(PairLabel(source, target));
+            });
     }
 }
 

@@ -3,7 +3,10 @@
 
 #include "core/category.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaly {
@@ -15,6 +18,11 @@ class UnitCatalogue;
 // length, 30 mass or 6 temperature labels.
 [[nodiscard]] std::vector<std::string> PairLabels(
     const UnitCatalogue &catalogue, Category category);
+
+// Where text stands in that list, exactly as typed (letter case and all), or nullopt; builds no
+// label.
+[[nodiscard]] std::optional<std::size_t> PairIndex(
+    const UnitCatalogue &catalogue, Category category, std::string_view text);
 
 // Replaces Combo1's list with the pair labels of the selected category. Run each time the list
 // opens. Leaves the list alone when no category is selected.

@@ -3,8 +3,6 @@
 #include "core/convert_command.h"
 #include "core/list_refill.h"
 
-#include <algorithm>
-
 namespace tessaly {
 
 Form1Behaviour::Form1Behaviour(Form1Port &window, MessageBox &messageBox)
@@ -20,12 +18,8 @@ void Form1Behaviour::combo1DropDown()
     ListRefill(m_catalogue, m_window);
     std::optional<std::size_t> item;
     for (const Category category : allCategories) {
-        if (!m_window.isOptionSelected(category))
-            continue;
-        const std::vector<std::string> labels = PairLabels(m_catalogue, category);
-        const auto match = std::find(labels.begin(), labels.end(), typed);
-        if (match != labels.end())
-            item = static_cast<std::size_t>(match - labels.begin());
+        if (m_window.isOptionSelected(category))
+            item = PairIndex(m_catalogue, category, typed);
     }
     m_window.restoreCombo1Text(typed, item);
 }

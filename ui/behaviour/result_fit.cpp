@@ -28,11 +28,12 @@ ResultFit fitResult(std::string_view text, double room, const MeasureText &width
     double points = std::clamp(std::floor(largest * room / full / step) * step, smallest, largest);
     while (points < largest && width(text, points + step) <= room)
         points += step;
-    while (points > smallest && width(text, points) > room)
+    bool fits = width(text, points) <= room;
+    while (!fits && points > smallest) {
         points -= step;
-    if (width(text, points) <= room)
-        return {points};
-    return {points, resultBreak(text)};
+        fits = width(text, points) <= room;
+    }
+    return {points, fits ? std::string::npos : resultBreak(text)};
 }
 
 } // namespace tessaly
