@@ -5,19 +5,16 @@
 //   combo1DropDown()      the list opens: refilled, the typed text kept
 //   command1Clicked()     Convert
 //   label1Resized()       the result fitted again to the label's new room
-//   form1Controls(), form2Controls()  the layout tables, one plain object a control
-//   form1ClientArea(), form2ClientArea(), windowFace(), largeFace(), disclaimerText()
+// The page's controls, places and faces are drawn at build time from the same layout tables
+// (page_markup.cpp), so none of that crosses here.
 #include "runtime/message_box.h"
 #include "ui/behaviour/form1_behaviour.h"
 #include "ui/behaviour/result_fit.h"
-#include "ui/layout/form1_layout.h"
-#include "ui/layout/form2_layout.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <memory>
-#include <span>
 #include <string>
 
 using emscripten::val;
@@ -125,95 +122,6 @@ void label1Resized()
         page->form1.fitLabel1();
 }
 
-const char *kindName(layout::Kind kind)
-{
-    switch (kind) {
-    case layout::Kind::Frame:
-        return "frame";
-    case layout::Kind::OptionButton:
-        return "option";
-    case layout::Kind::TextBox:
-        return "text";
-    case layout::Kind::Label:
-        return "label";
-    case layout::Kind::ResultLabel:
-        return "result";
-    case layout::Kind::CommandButton:
-        return "button";
-    case layout::Kind::ComboBox:
-        return "combo";
-    case layout::Kind::CheckBox:
-        return "check";
-    }
-    return "label";
-}
-
-val rectangle(const Twips &rect)
-{
-    val object = val::object();
-    object.set("left", rect.left);
-    object.set("top", rect.top);
-    object.set("width", rect.width);
-    object.set("height", rect.height);
-    return object;
-}
-
-val controls(std::span<const layout::Control> table)
-{
-    val list = val::array();
-    for (const layout::Control &control : table) {
-        val object = val::object();
-        object.set("name", std::string(control.name));
-        object.set("kind", std::string(kindName(control.kind)));
-        object.set("caption", std::string(control.caption));
-        object.set("parent", std::string(control.parent));
-        object.set("rect", rectangle(control.rect));
-        object.set("tabIndex", control.tabIndex);
-        object.set("large", control.font == layout::Font::Large);
-        object.set("accessibleName", std::string(control.accessibleName));
-        list.call<void>("push", object);
-    }
-    return list;
-}
-
-val face(const layout::Face &face)
-{
-    val families = val::array();
-    for (const std::string_view family : face.families) {
-        if (!family.empty())
-            families.call<void>("push", std::string(family));
-    }
-    val object = val::object();
-    object.set("families", families);
-    object.set("points", face.points);
-    return object;
-}
-
-val form1Controls()
-{
-    return controls(form1::controls);
-}
-val form2Controls()
-{
-    return controls(std::span(&form2::Label1, 1));
-}
-val form1ClientArea()
-{
-    return rectangle(form1::clientArea);
-}
-val form2ClientArea()
-{
-    return rectangle(form2::clientArea);
-}
-val windowFace()
-{
-    return face(layout::windowFace);
-}
-val largeFace()
-{
-    return face(layout::largeFace);
-}
-
 } // namespace
 
 } // namespace tessaly
@@ -225,10 +133,4 @@ EMSCRIPTEN_BINDINGS(tessaly)
     emscripten::function("combo1DropDown", &combo1DropDown);
     emscripten::function("command1Clicked", &command1Clicked);
     emscripten::function("label1Resized", &label1Resized);
-    emscripten::function("form1Controls", &form1Controls);
-    emscripten::function("form2Controls", &form2Controls);
-    emscripten::function("form1ClientArea", &form1ClientArea);
-    emscripten::function("form2ClientArea", &form2ClientArea);
-    emscripten::function("windowFace", &windowFace);
-    emscripten::function("largeFace", &largeFace);
 }

@@ -1,0 +1,209 @@
+// Draws the page's windows at build time, from the layout tables: `page_markup html` prints
+// Form1's controls as HTML, and the disclaimer's text as a template for its dialog; `page_markup
+// css` prints their places and faces as a style sheet. A page that arrives already drawn shows
+// its window and takes typing before its module has loaded; app.js only wires it to the core.
+// The style sheet cannot be inline attributes: the page's content security policy forbids them.
+#include "ui/layout/form1_layout.h"
+#include "ui/layout/form2_layout.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaly {
+
+namespace {
+
+using layout::Control;
+using layout::Kind;
+
+constexpr double twipsPerPixel = 15;
+
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string idOf(std::string_view name)
+{
+    std::string id(name);
+    std::transform(id.begin(), id.end(), id.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return id;
+}
+
+// Where a control's name for the ear is another control's caption, that control names it, so the
+// two cannot drift apart.
+std::string namedBy(const Control &control)
+{
+    for (const Control &label : form1::controls) {
+        if (label.kind == Kind::Label && !control.accessibleName.empty()
+            && label.caption == control.accessibleName)
+            return " aria-labelledby=\"" + idOf(label.name) + '"';
+    }
+    return control.accessibleName.empty()
+        ? std::string()
+        : " aria-label=\"" + escaped(control.accessibleName) + '"';
+}
+
+void writeControl(std::ostream &out, const Control &control, const std::vector<Control> &ordered);
+
+// A frame's controls inside it, all in the window order, which is the Tab order.
+void writeChildren(std::ostream &out, std::string_view parent, const std::vector<Control> &ordered)
+{
+    for (const Control &control : ordered) {
+        if (control.parent == parent)
+            writeControl(out, control, ordered);
+    }
+}
+
+void writeControl(std::ostream &out, const Control &control, const std::vector<Control> &ordered)
+{
+    const std::string id = idOf(control.name);
+    const std::string place = " data-control=\"" + std::string(control.name) + '"';
+    const std::string caption = escaped(control.caption);
+    switch (control.kind) {
+    case Kind::Frame:
+        out << "<fieldset class=\"control\" id=\"" << id << '"' << place << "><legend>" << caption
+            << "</legend>\n";
+        writeChildren(out, control.name, ordered);
+        out << "</fieldset>\n";
+        return;
+    case Kind::OptionButton:
+        // The first category is the one chosen at start.
+        out << "<label class=\"control option\"" << place
+            << "><input type=\"radio\" name=\"category\" id=\"" << id << '"'
+            << (control.name == form1::Option1.name ? " checked" : "") << ">" << caption
+            << "</label>\n";
+        return;
+    case Kind::TextBox:
+        out << "<input class=\"control\" type=\"text\" id=\"" << id << '"' << place
+            << namedBy(control) << " autocomplete=\"off\">\n";
+        return;
+    case Kind::ResultLabel:
+        out << "<div class=\"control\" id=\"" << id << '"' << place << " role=\"status\""
+            << namedBy(control) << "></div>\n";
+        return;
+    case Kind::CommandButton:
+        out << "<button class=\"control\" type=\"button\" id=\"" << id << '"' << place << '>'
+            << caption << "</button>\n";
+        return;
+    case Kind::ComboBox: {
+        // After the WAI-ARIA combo box without autocompletion; the list stays empty until it
+        // first opens.
+        const std::string list = id + "-list";
+        const std::string name = escaped(control.accessibleName);
+        out << "<div class=\"control combo\"" << place << ">\n"
+            << "<input type=\"text\" id=\"" << id << "\" role=\"combobox\" aria-label=\"" << name
+            << "\" aria-autocomplete=\"none\" aria-expanded=\"false\" aria-controls=\"" << list
+            << "\" autocomplete=\"off\">\n"
+            << "<button type=\"button\" tabindex=\"-1\" aria-label=\"" << name
+            << " list\" aria-expanded=\"false\" aria-controls=\"" << list << "\">\u25BE</button>\n"
+            << "<ul id=\"" << list << "\" role=\"listbox\" aria-label=\"" << name
+            << "\" hidden></ul>\n"
+            << "</div>\n";
+        return;
+    }
+    case Kind::CheckBox:
+        // The box at its own size within the control's rectangle; the label beside it names it,
+        // and a click on that label does not tick it, as in the window.
+        out << "<span class=\"control check\"" << place << "><input type=\"checkbox\" id=\"" << id
+            << '"' << namedBy(control) << "></span>\n";
+        return;
+    case Kind::Label:
+        out << "<div class=\"control label\" id=\"" << id << '"' << place << '>' << caption
+            << "</div>\n";
+        return;
+    }
+}
+
+void writeHtml(std::ostream &out)
+{
+    std::vector<Control> ordered(form1::controls.begin(), form1::controls.end());
+    std::stable_sort(ordered.begin(), ordered.end(),
+        [](const Control &a, const Control &b) { return a.tabIndex < b.tabIndex; });
+    out << "<main id=\"form1\" aria-label=\"Tessaly\">\n";
+    writeChildren(out, {}, ordered);
+    out << "</main>\n"
+        << "<template id=\"form2-text\"><p id=\"form2-" << idOf(form2::Label1.name) << "\">"
+        << escaped(form2::Label1.caption) << "</p></template>\n";
+}
+
+std::string pixels(int twips)
+{
+    std::ostringstream text;
+    text << twips / twipsPerPixel << "px";
+    return text.str();
+}
+
+std::string families(const layout::Face &face)
+{
+    std::string list;
+    for (const std::string_view family : face.families) {
+        if (!family.empty())
+            list += '"' + std::string(family) + "\", ";
+    }
+    return list + "sans-serif";
+}
+
+void writeCss(std::ostream &out)
+{
+    out << ":root {\n    --face: " << families(layout::windowFace)
+        << ";\n    --large-face: " << families(layout::largeFace) << ";\n}\n"
+        << "#form1 {\n    --width: " << pixels(form1::clientArea.width)
+        << ";\n    width: var(--width);\n    height: " << pixels(form1::clientArea.height)
+        << ";\n    font: " << layout::windowFace.points << "pt var(--face);\n}\n"
+        << "#form2 {\n    width: " << pixels(form2::clientArea.width) << ";\n}\n";
+    for (const Control &control : form1::controls) {
+        out << "#form1 [data-control=" << control.name
+            << "] {\n    left: " << pixels(control.rect.left)
+            << ";\n    top: " << pixels(control.rect.top)
+            << ";\n    width: " << pixels(control.rect.width)
+            << ";\n    height: " << pixels(control.rect.height) << ";\n";
+        if (control.font == layout::Font::Large)
+            out << "    font: " << layout::largeFace.points << "pt var(--large-face);\n";
+        out << "}\n";
+    }
+}
+
+} // namespace
+
+} // namespace tessaly
+
+int main(int argc, char **argv)
+{
+    const std::string_view what = argc == 2 ? argv[1] : "";
+    if (what == "html")
+        tessaly::writeHtml(std::cout);
+    else if (what == "css")
+        tessaly::writeCss(std::cout);
+    else {
+        std::cerr << "Usage: page_markup html|css\n";
+        return 2;
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
