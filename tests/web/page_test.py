@@ -3,7 +3,9 @@ by role and name, with real clicks and keys. Usage: page_test.py SITE"""
 import functools
 import http.server
 import os
+import shutil
 import socketserver
+import subprocess
 import sys
 import tempfile
 import threading
@@ -17,8 +19,9 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 SITE = sys.argv.pop(1)
-AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'node_modules', 'axe-core',
-                   'axe.min.js')
+HERE = os.path.dirname(os.path.abspath(__file__))
+AXE = os.path.join(HERE, 'node_modules', 'axe-core', 'axe.min.js')
+WEB = os.path.join(HERE, '..', '..', 'ui', 'web')
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -29,10 +32,16 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(socketserver.ThreadingTCPServer):
+    # Closing waits for no connection that the browser opened ahead and left idle.
+    daemon_threads = True
+    block_on_close = False
+
+
 def serve(directory):
     """A server for the site on 127.0.0.1 and a free port, and its address."""
     handler = functools.partial(QuietHandler, directory=directory)
-    server = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
+    server = Server(('127.0.0.1', 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f'http://127.0.0.1:{server.server_address[1]}/'
 
@@ -186,6 +195,46 @@ class PageTest(unittest.TestCase):
             'return document.querySelector("link[rel=manifest]").href.endsWith("manifest.webmanifest")'),
             True)
 
+    def caches(self):
+        """The cache names and app.css as the service worker serves them."""
+        return self.browser.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            Promise.all([caches.keys(), fetch('app.css').then((response) => response.text())])
+                .then(done);
+        """)
+
+    def test_a_new_build_replaces_the_old_cache(self):
+        with tempfile.TemporaryDirectory() as folder:
+            site = os.path.join(folder, 'site')
+            shutil.copytree(SITE, site)
+            server, address = serve(site)
+            self.load(address)
+            WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
+                'return navigator.serviceWorker.controller !== null'))
+            [old], _ = self.caches()
+            # The next build: one file changed, and the worker written again as the build does.
+            with open(os.path.join(site, 'app.css'), 'a', encoding='utf-8') as style:
+                style.write('/* the next build */\n')
+            subprocess.run(['cmake', f'-DSITE={site}', f'-DTEMPLATE={WEB}/site/sw.js.in',
+                            '-P', f'{WEB}/service-worker.cmake'], check=True)
+            self.load(address)
+            WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_async_script("""
+                const done = arguments[arguments.length - 1];
+                navigator.serviceWorker.getRegistration().then((r) => done(r.waiting !== null));
+            """))
+            # The new worker takes over once no page of the old one is open; a page opened
+            # again before it has may still be the old one's.
+            for _ in range(10):
+                self.browser.get('about:blank')
+                self.load(address)
+                names, style = self.caches()
+                if len(names) == 1 and names != [old]:
+                    break
+            self.assertEqual((len(names), names == [old]), (1, False))
+            self.assertTrue(style.endswith('/* the next build */\n'))
+            server.shutdown()
+            server.server_close()
+
     def violations(self):
         """What axe-core finds against WCAG 2.1 A and AA in what the page shows now."""
         with open(AXE, encoding='utf-8') as axe:
@@ -208,6 +257,25 @@ class PageTest(unittest.TestCase):
         self.control('button', 'OK').click()
         self.control('button', 'Disclaimer').click()
         self.assertEqual(self.violations(), [])
+
+    def test_zoomed_or_narrow_the_whole_window_shows_works_and_passes_axe(self):
+        # 200 % and 300 % zoom of an 800 by 600 window, where the window is scaled to fit, and a
+        # phone 360 px wide.
+        for width, height, scale, mobile in [(400, 300, 2, False), (267, 200, 3, False),
+                                             (360, 640, 3, True)]:
+            with self.subTest(width=width, scale=scale):
+                self.browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                    'width': width, 'height': height, 'deviceScaleFactor': scale,
+                    'mobile': mobile})
+                try:
+                    self.load()
+                    self.assertLessEqual(self.browser.execute_script(
+                        'return document.getElementById("form1").getBoundingClientRect().right'),
+                        width)
+                    self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
+                    self.assertEqual(self.violations(), [])
+                finally:
+                    self.browser.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
 
     def test_roles_names_and_no_policy_violation(self):
         self.assertEqual(self.browser.title, 'Tessaly')
