@@ -2,7 +2,10 @@
 usable page over RUNS loads each, with the browser's cache and the service worker bypassed, so
 that each load fetches and compiles everything as a first visit does; what a first visit
 transfers, gzipped; and how long a click on Convert takes to show its result.
-The floor is the same page's window as static HTML, with its style and no script at all.
+The floor is the page as it arrives, its window drawn, with no module: no script, no preload.
+Either is usable once its window is on screen (its first contentful paint), and the page once
+app.js has wired every control as well; a press before the module has loaded is answered once it
+has, and when that is, "ready", is reported beside.
 Usage: web.py SITE [RUNS]"""
 import functools
 import gzip
@@ -59,21 +62,26 @@ def usable(page, ready):
     WebDriverWait(browser, 10).until(lambda b: b.execute_script(ready))
 
 
-# The floor: the window as the page builds it, frozen into static HTML.
-usable('', 'return document.documentElement.dataset.ready === "true"')
-window = browser.execute_script('return document.getElementById("form1").outerHTML')
+# The floor: the page as it arrives, with no module: its script and the preloads of its module
+# taken out.
 with open(os.path.join(work, 'site', 'index.html'), encoding='utf-8') as page:
-    head = page.read().split('<body>')[0]
-head = head.replace('<script type="module" src="app.js"></script>\n', '')
+    lines = page.read().splitlines(keepends=True)
 with open(os.path.join(work, 'site', 'floor.html'), 'w', encoding='utf-8') as floor:
-    floor.write(f'{head}<body>\n{window}\n</body>\n</html>\n')
+    floor.writelines(line for line in lines
+                     if not line.startswith(('<script', '<link rel="modulepreload"',
+                                             '<link rel="preload"', '<!-- The module')))
 
+# Usable: the window on screen, and on the page every control wired as well.
+shown = 'performance.getEntriesByName("first-contentful-paint")[0]'
+wired = 'performance.getEntriesByName("tessaly-usable")[0]'
 measures = {
-    'floor': ('floor.html', 'return document.readyState === "complete"',
-              'return performance.getEntriesByType("navigation")[0].domContentLoadedEventEnd'),
-    'page': ('', 'return performance.getEntriesByName("tessaly-usable").length > 0',
-             'return performance.getEntriesByName("tessaly-usable")[0].startTime'),
+    'floor': ('floor.html', f'return {shown} !== undefined', f'return {shown}.startTime'),
+    'page': ('', f'return {shown} !== undefined && '
+                 'performance.getEntriesByName("tessaly-ready").length > 0',
+             f'return Math.max({shown}.startTime, {wired}.startTime)'),
 }
+# When the module has loaded and the first answer can be given at once, on the same page loads.
+module_ready = []
 times = {name: [] for name in measures}
 for _ in range(3):
     for page, ready, _when in measures.values():
@@ -82,6 +90,8 @@ for _ in range(runs):
     for name, (page, ready, when) in measures.items():
         usable(page, ready)
         times[name].append(browser.execute_script(when))
+    module_ready.append(browser.execute_script(
+        'return performance.getEntriesByName("tessaly-ready")[0].startTime'))
 
 usable('', 'return document.documentElement.dataset.ready === "true"')
 clicks = []
@@ -104,6 +114,9 @@ for name, values in times.items():
     print(f'{name:8}{statistics.median(values):10.2f}{min(values):10.2f}{max(values):10.2f}')
 ratio = statistics.median(times['page']) / statistics.median(times['floor'])
 print(f'page / floor: {ratio:.3f}')
+print(f'{"ready":8}{statistics.median(module_ready):10.2f}{min(module_ready):10.2f}'
+      f'{max(module_ready):10.2f}'
+      f'   (the module loaded and started: every answer at once)')
 print()
 print('a first visit transfers (bytes, gzipped -9):')
 total = 0
