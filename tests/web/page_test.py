@@ -9,6 +9,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 import unittest
 
 from selenium import webdriver
@@ -27,6 +28,12 @@ WEB = os.path.join(HERE, '..', '..', 'ui', 'web')
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.js': 'text/javascript', '.wasm': 'application/wasm'}
+    slow = None
+
+    def do_GET(self):
+        if self.slow and self.path.endswith(self.slow):
+            time.sleep(2)
+        super().do_GET()
 
     def log_message(self, *args):
         pass
@@ -38,9 +45,11 @@ class Server(socketserver.ThreadingTCPServer):
     block_on_close = False
 
 
-def serve(directory):
-    """A server for the site on 127.0.0.1 and a free port, and its address."""
-    handler = functools.partial(QuietHandler, directory=directory)
+def serve(directory, slow=None):
+    """A server for the site on 127.0.0.1 and a free port, and its address; a file whose name
+    ends with slow is sent two seconds late."""
+    handler = functools.partial(type('Handler', (QuietHandler,), {'slow': slow}),
+                                directory=directory)
     server = Server(('127.0.0.1', 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f'http://127.0.0.1:{server.server_address[1]}/'
@@ -58,6 +67,9 @@ class PageTest(unittest.TestCase):
                      '--disable-sync', '--window-size=800,600',
                      f'--user-data-dir={cls.profile.name}'):
             options.add_argument(flag)
+        # A page is ready for the tests when app.js says so, not at its load event, which may
+        # come after a press that the page must already take.
+        options.page_load_strategy = 'eager'
         options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
         cls.browser = webdriver.Chrome(
             service=Service('/usr/bin/chromedriver'), options=options)
@@ -194,6 +206,17 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.browser.execute_script(
             'return document.querySelector("link[rel=manifest]").href.endsWith("manifest.webmanifest")'),
             True)
+
+    def test_a_press_before_the_module_has_loaded_is_answered_once_it_has(self):
+        server, address = serve(SITE, slow='tessaly.wasm')
+        self.browser.get(address)
+        self.assertEqual(self.convert('Kelvin to Celsius', '300'), '')
+        self.assertIsNone(self.browser.execute_script(
+            'return document.documentElement.dataset.ready'))
+        WebDriverWait(self.browser, 10).until(
+            lambda browser: self.result().get_property('textContent') == '27')
+        server.shutdown()
+        server.server_close()
 
     def caches(self):
         """The cache names and app.css as the service worker serves them."""
