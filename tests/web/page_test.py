@@ -218,6 +218,22 @@ class PageTest(unittest.TestCase):
         server.shutdown()
         server.server_close()
 
+    def test_a_missing_module_is_said_in_the_message_box(self):
+        with tempfile.TemporaryDirectory() as folder:
+            site = os.path.join(folder, 'site')
+            shutil.copytree(SITE, site)
+            os.remove(os.path.join(site, 'tessaly.wasm'))
+            server, address = serve(site)
+            self.browser.get(address)
+            WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
+                'return document.getElementById("message").open'))
+            self.assertIn('Tessaly could not load its converter.',
+                          self.control('alertdialog', 'Tessaly').text)
+            # The module's errors are the console's, and not the other tests'.
+            self.browser.get_log('browser')
+            server.shutdown()
+            server.server_close()
+
     def caches(self):
         """The cache names and app.css as the service worker serves them."""
         return self.browser.execute_async_script("""

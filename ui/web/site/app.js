@@ -185,8 +185,8 @@ started = import('./tessaly.js').then(({ default: createTessaly }) => createTess
         performance.mark('tessaly-ready');
         return core;
     }, (error) => {
-        page.showMessage(
-            `Tessaly could not load its converter (${error.message}). Reload the page to try again.`);
+        // The module's own words are for a developer; the console has them.
+        page.showMessage('Tessaly could not load its converter. Reload the page to try again.');
         throw error;
     });
 // Cached whole on the first visit, the page then starts without the network.
