@@ -189,6 +189,9 @@ started = import('./tessaly.js').then(({ default: createTessaly }) => createTess
         page.showMessage('Tessaly could not load its converter. Reload the page to try again.');
         throw error;
     });
-// Cached whole on the first visit, the page then starts without the network.
-if ('serviceWorker' in navigator)
-    navigator.serviceWorker.register('sw.js');
+// Cached whole on the first visit, the page then starts without the network. The worker fetches
+// the whole site again, so it starts once the page has loaded, not in its way.
+if ('serviceWorker' in navigator) {
+    const register = () => navigator.serviceWorker.register('sw.js');
+    if (document.readyState === 'complete') register(); else window.addEventListener('load', register);
+}
