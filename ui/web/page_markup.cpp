@@ -59,14 +59,15 @@ std::string idOf(std::string_view name)
 // two cannot drift apart.
 std::string namedBy(const Control &control)
 {
-    for (const Control &label : form1::controls) {
-        if (label.kind == Kind::Label && !control.accessibleName.empty()
-            && label.caption == control.accessibleName)
-            return " aria-labelledby=\"" + idOf(label.name) + '"';
-    }
-    return control.accessibleName.empty()
-        ? std::string()
-        : " aria-label=\"" + escaped(control.accessibleName) + '"';
+    if (control.accessibleName.empty())
+        return {};
+    const auto *const label = std::find_if(
+        form1::controls.begin(), form1::controls.end(), [&control](const Control &other) {
+            return other.kind == Kind::Label && other.caption == control.accessibleName;
+        });
+    return label != form1::controls.end()
+        ? R"( aria-labelledby=")" + idOf(label->name) + '"'
+        : R"( aria-label=")" + escaped(control.accessibleName) + '"';
 }
 
 void writeControl(std::ostream &out, const Control &control, const std::vector<Control> &ordered);
@@ -83,32 +84,32 @@ void writeChildren(std::ostream &out, std::string_view parent, const std::vector
 void writeControl(std::ostream &out, const Control &control, const std::vector<Control> &ordered)
 {
     const std::string id = idOf(control.name);
-    const std::string place = " data-control=\"" + std::string(control.name) + '"';
+    const std::string place = R"( data-control=")" + std::string(control.name) + '"';
     const std::string caption = escaped(control.caption);
     switch (control.kind) {
     case Kind::Frame:
-        out << "<fieldset class=\"control\" id=\"" << id << '"' << place << "><legend>" << caption
+        out << R"(<fieldset class="control" id=")" << id << '"' << place << "><legend>" << caption
             << "</legend>\n";
         writeChildren(out, control.name, ordered);
         out << "</fieldset>\n";
         return;
     case Kind::OptionButton:
         // The first category is the one chosen at start.
-        out << "<label class=\"control option\"" << place
-            << "><input type=\"radio\" name=\"category\" id=\"" << id << '"'
+        out << R"(<label class="control option")" << place
+            << R"(><input type="radio" name="category" id=")" << id << '"'
             << (control.name == form1::Option1.name ? " checked" : "") << ">" << caption
             << "</label>\n";
         return;
     case Kind::TextBox:
-        out << "<input class=\"control\" type=\"text\" id=\"" << id << '"' << place
+        out << R"(<input class="control" type="text" id=")" << id << '"' << place
             << namedBy(control) << " autocomplete=\"off\">\n";
         return;
     case Kind::ResultLabel:
-        out << "<div class=\"control\" id=\"" << id << '"' << place << " role=\"status\""
+        out << R"(<div class="control" id=")" << id << '"' << place << R"( role="status")"
             << namedBy(control) << "></div>\n";
         return;
     case Kind::CommandButton:
-        out << "<button class=\"control\" type=\"button\" id=\"" << id << '"' << place << '>'
+        out << R"(<button class="control" type="button" id=")" << id << '"' << place << '>'
             << caption << "</button>\n";
         return;
     case Kind::ComboBox: {
@@ -116,13 +117,13 @@ void writeControl(std::ostream &out, const Control &control, const std::vector<C
         // first opens.
         const std::string list = id + "-list";
         const std::string name = escaped(control.accessibleName);
-        out << "<div class=\"control combo\"" << place << ">\n"
-            << "<input type=\"text\" id=\"" << id << "\" role=\"combobox\" aria-label=\"" << name
-            << "\" aria-autocomplete=\"none\" aria-expanded=\"false\" aria-controls=\"" << list
+        out << R"(<div class="control combo")" << place << ">\n"
+            << R"(<input type="text" id=")" << id << R"(" role="combobox" aria-label=")" << name
+            << R"(" aria-autocomplete="none" aria-expanded="false" aria-controls=")" << list
             << "\" autocomplete=\"off\">\n"
-            << "<button type=\"button\" tabindex=\"-1\" aria-label=\"" << name
-            << " list\" aria-expanded=\"false\" aria-controls=\"" << list << "\">\u25BE</button>\n"
-            << "<ul id=\"" << list << "\" role=\"listbox\" aria-label=\"" << name
+            << R"(<button type="button" tabindex="-1" aria-label=")" << name
+            << R"( list" aria-expanded="false" aria-controls=")" << list << "\">\u25BE</button>\n"
+            << R"(<ul id=")" << list << R"(" role="listbox" aria-label=")" << name
             << "\" hidden></ul>\n"
             << "</div>\n";
         return;
@@ -130,11 +131,11 @@ void writeControl(std::ostream &out, const Control &control, const std::vector<C
     case Kind::CheckBox:
         // The box at its own size within the control's rectangle; the label beside it names it,
         // and a click on that label does not tick it, as in the window.
-        out << "<span class=\"control check\"" << place << "><input type=\"checkbox\" id=\"" << id
+        out << R"(<span class="control check")" << place << R"(><input type="checkbox" id=")" << id
             << '"' << namedBy(control) << "></span>\n";
         return;
     case Kind::Label:
-        out << "<div class=\"control label\" id=\"" << id << '"' << place << '>' << caption
+        out << R"(<div class="control label" id=")" << id << '"' << place << '>' << caption
             << "</div>\n";
         return;
     }
@@ -148,7 +149,7 @@ void writeHtml(std::ostream &out)
     out << "<main id=\"form1\" aria-label=\"Tessaly\">\n";
     writeChildren(out, {}, ordered);
     out << "</main>\n"
-        << "<template id=\"form2-text\"><p id=\"form2-" << idOf(form2::Label1.name) << "\">"
+        << R"(<template id="form2-text"><p id="form2-)" << idOf(form2::Label1.name) << R"(">)"
         << escaped(form2::Label1.caption) << "</p></template>\n";
 }
 
@@ -164,7 +165,7 @@ std::string families(const layout::Face &face)
     std::string list;
     for (const std::string_view family : face.families) {
         if (!family.empty())
-            list += '"' + std::string(family) + "\", ";
+            list += '"' + std::string(family) + R"(", )";
     }
     return list + "sans-serif";
 }
