@@ -22,11 +22,12 @@ struct Pixels
     int height;
 };
 
+inline constexpr int twipsPerPixel = 15;
+
 [[nodiscard]] constexpr Pixels toPixels(const Twips &twips)
 {
-    constexpr int perPixel = 15;
-    return {twips.left / perPixel, twips.top / perPixel, twips.width / perPixel,
-        twips.height / perPixel};
+    return {twips.left / twipsPerPixel, twips.top / twipsPerPixel, twips.width / twipsPerPixel,
+        twips.height / twipsPerPixel};
 }
 
 } // namespace tessaly

@@ -21,8 +21,6 @@ namespace {
 using layout::Control;
 using layout::Kind;
 
-constexpr double twipsPerPixel = 15;
-
 std::string escaped(std::string_view text)
 {
     std::string out;
@@ -156,7 +154,7 @@ void writeHtml(std::ostream &out)
 std::string pixels(int twips)
 {
     std::ostringstream text;
-    text << twips / twipsPerPixel << "px";
+    text << static_cast<double>(twips) / twipsPerPixel << "px";
     return text.str();
 }
 
