@@ -1,5 +1,6 @@
 """The page in headless Chromium, served from 127.0.0.1 on a free port, driven as a user drives it:
 by role and name, with real clicks and keys. Usage: page_test.py SITE"""
+import contextlib
 import functools
 import http.server
 import os
@@ -53,6 +54,27 @@ def serve(directory, slow=None):
     server = Server(('127.0.0.1', 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f'http://127.0.0.1:{server.server_address[1]}/'
+
+
+@contextlib.contextmanager
+def served(directory=SITE, slow=None):
+    """A server of a test's own, closed at the test's end whatever happens, whose end leaves the
+    other tests theirs."""
+    server, address = serve(directory, slow)
+    try:
+        yield server, address
+    finally:
+        server.shutdown()
+        server.server_close()
+
+
+@contextlib.contextmanager
+def site_copy():
+    """A copy of the site for a test to change."""
+    with tempfile.TemporaryDirectory() as folder:
+        site = os.path.join(folder, 'site')
+        shutil.copytree(SITE, site)
+        yield site
 
 
 class PageTest(unittest.TestCase):
@@ -193,46 +215,43 @@ class PageTest(unittest.TestCase):
         self.assertTrue(dialogs[0].text.startswith('Disclaimer\nThis is Freeware, by accepting'))
         self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
 
-    def test_works_offline_after_the_first_visit(self):
-        # A server of its own, whose end leaves the other tests theirs.
-        server, address = serve(SITE)
+    def load_controlled(self, address):
+        """The page loaded, and its service worker in control of it."""
         self.load(address)
         WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
             'return navigator.serviceWorker.controller !== null'))
-        server.shutdown()
-        server.server_close()
-        self.load()
-        self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
+
+    def test_works_offline_after_the_first_visit(self):
+        with served() as (server, address):
+            self.load_controlled(address)
+            server.shutdown()
+            server.server_close()
+            self.load()
+            self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
         self.assertEqual(self.browser.execute_script(
             'return document.querySelector("link[rel=manifest]").href.endsWith("manifest.webmanifest")'),
             True)
 
     def test_a_press_before_the_module_has_loaded_is_answered_once_it_has(self):
-        server, address = serve(SITE, slow='tessaly.wasm')
-        self.browser.get(address)
-        self.assertEqual(self.convert('Kelvin to Celsius', '300'), '')
-        self.assertIsNone(self.browser.execute_script(
-            'return document.documentElement.dataset.ready'))
-        WebDriverWait(self.browser, 10).until(
-            lambda browser: self.result().get_property('textContent') == '27')
-        server.shutdown()
-        server.server_close()
+        with served(slow='tessaly.wasm') as (_, address):
+            self.browser.get(address)
+            self.assertEqual(self.convert('Kelvin to Celsius', '300'), '')
+            self.assertIsNone(self.browser.execute_script(
+                'return document.documentElement.dataset.ready'))
+            WebDriverWait(self.browser, 10).until(
+                lambda browser: self.result().get_property('textContent') == '27')
 
     def test_a_missing_module_is_said_in_the_message_box(self):
-        with tempfile.TemporaryDirectory() as folder:
-            site = os.path.join(folder, 'site')
-            shutil.copytree(SITE, site)
+        with site_copy() as site:
             os.remove(os.path.join(site, 'tessaly.wasm'))
-            server, address = serve(site)
-            self.browser.get(address)
-            WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
-                'return document.getElementById("message").open'))
-            self.assertIn('Tessaly could not load its converter.',
-                          self.control('alertdialog', 'Tessaly').text)
-            # The module's errors are the console's, and not the other tests'.
-            self.browser.get_log('browser')
-            server.shutdown()
-            server.server_close()
+            with served(site) as (_, address):
+                self.browser.get(address)
+                WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
+                    'return document.getElementById("message").open'))
+                self.assertIn('Tessaly could not load its converter.',
+                              self.control('alertdialog', 'Tessaly').text)
+                # The module's errors are the console's, and not the other tests'.
+                self.browser.get_log('browser')
 
     def caches(self):
         """The cache names and app.css as the service worker serves them."""
@@ -243,13 +262,8 @@ class PageTest(unittest.TestCase):
         """)
 
     def test_a_new_build_replaces_the_old_cache(self):
-        with tempfile.TemporaryDirectory() as folder:
-            site = os.path.join(folder, 'site')
-            shutil.copytree(SITE, site)
-            server, address = serve(site)
-            self.load(address)
-            WebDriverWait(self.browser, 10).until(lambda browser: browser.execute_script(
-                'return navigator.serviceWorker.controller !== null'))
+        with site_copy() as site, served(site) as (_, address):
+            self.load_controlled(address)
             [old], _ = self.caches()
             # The next build: one file changed, and the worker written again as the build does.
             with open(os.path.join(site, 'app.css'), 'a', encoding='utf-8') as style:
@@ -271,8 +285,6 @@ class PageTest(unittest.TestCase):
                     break
             self.assertEqual((len(names), names == [old]), (1, False))
             self.assertTrue(style.endswith('/* the next build */\n'))
-            server.shutdown()
-            server.server_close()
 
     def violations(self):
         """What axe-core finds against WCAG 2.1 A and AA in what the page shows now."""
