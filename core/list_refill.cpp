@@ -44,8 +44,9 @@ std::optional<std::size_t> PairIndex(
     return found;
 }
 
-void ListRefill(const UnitCatalogue &catalogue, MainWindowView &view)
+std::optional<Category> ListRefill(const UnitCatalogue &catalogue, MainWindowView &view)
 {
+    std::optional<Category> refilled;
     for (Category category : allCategories) {
         if (!view.isOptionSelected(category))
             continue;
@@ -54,7 +55,9 @@ void ListRefill(const UnitCatalogue &catalogue, MainWindowView &view)
             catalogue, category, [&view](const std::string &source, const std::string &target) {
                 view.combo1AddItem(PairLabel(source, target));
             });
+        refilled = category;
     }
+    return refilled;
 }
 
 } // namespace tessaly

@@ -24,9 +24,9 @@ class UnitCatalogue;
 [[nodiscard]] std::optional<std::size_t> PairIndex(
     const UnitCatalogue &catalogue, Category category, std::string_view text);
 
-// Replaces Combo1's list with the pair labels of the selected category. Run each time the list
-// opens. Leaves the list alone when no category is selected.
-void ListRefill(const UnitCatalogue &catalogue, MainWindowView &view);
+// Replaces Combo1's list with the pair labels of the selected category, and says which category
+// that was. Run each time the list opens. Leaves the list alone when no category is selected.
+std::optional<Category> ListRefill(const UnitCatalogue &catalogue, MainWindowView &view);
 
 } // namespace tessaly
 

@@ -15,13 +15,9 @@ Form1Behaviour::Form1Behaviour(Form1Port &window, MessageBox &messageBox)
 void Form1Behaviour::combo1DropDown()
 {
     const std::string typed = m_window.combo1Text();
-    ListRefill(m_catalogue, m_window);
-    std::optional<std::size_t> item;
-    for (const Category category : allCategories) {
-        if (m_window.isOptionSelected(category))
-            item = PairIndex(m_catalogue, category, typed);
-    }
-    m_window.restoreCombo1Text(typed, item);
+    const std::optional<Category> category = ListRefill(m_catalogue, m_window);
+    m_window.restoreCombo1Text(
+        typed, category ? PairIndex(m_catalogue, *category, typed) : std::nullopt);
 }
 
 void Form1Behaviour::command1Clicked()
