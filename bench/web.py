@@ -69,7 +69,7 @@ with open(os.path.join(work, 'site', 'index.html'), encoding='utf-8') as page:
 with open(os.path.join(work, 'site', 'floor.html'), 'w', encoding='utf-8') as floor:
     floor.writelines(line for line in lines
                      if not line.startswith(('<script', '<link rel="modulepreload"',
-                                             '<link rel="preload"', '<!-- The module')))
+                                             '<link rel="preload"')))
 
 # Usable: the window on screen, and on the page every control wired as well.
 shown = 'performance.getEntriesByName("first-contentful-paint")[0]'
