@@ -133,4 +133,11 @@ const ConversionRule *FindRule(std::string_view text)
     return found == rules.end() ? nullptr : found;
 }
 
+const ConversionRule *FindRule(std::string_view source, std::string_view target)
+{
+    const auto *found = std::find_if(rules.begin(), rules.end(),
+        [&](const ConversionRule &rule) { return rule.source == source && rule.target == target; });
+    return found == rules.end() ? nullptr : found;
+}
+
 } // namespace tessaly

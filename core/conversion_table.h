@@ -15,6 +15,9 @@ namespace tessaly {
 // selected category plays no part.
 [[nodiscard]] const ConversionRule *FindRule(std::string_view text);
 
+// The rule from one unit to another, by their catalogue names, or nullptr.
+[[nodiscard]] const ConversionRule *FindRule(std::string_view source, std::string_view target);
+
 } // namespace tessaly
 
 #endif

@@ -1,5 +1,7 @@
 #include "core/unit_catalogue.h"
 
+#include "core/unit_words.h"
+
 namespace tessaly {
 
 namespace {
@@ -13,11 +15,10 @@ std::size_t slot(Category category)
 
 void UnitCatalogue::Load()
 {
-    m_units[slot(Category::Mass)]
-        = {"Grams", "Kilograms", "Milligrams", "Ounces", "Pounds", "Tons"};
-    m_units[slot(Category::Length)] = {
-        "Centimeters", "Foots", "Inches", "Kilometers", "Meters", "Miles", "Milimeters", "Yards"};
-    m_units[slot(Category::Temperature)] = {"Celsius", "Fahrenheit", "Kelvin"};
+    for (auto &names : m_units)
+        names.clear();
+    for (const UnitWords &unit : unitWordTable())
+        m_units[slot(unit.category)].emplace_back(unit.unit);
 }
 
 const std::vector<std::string> &UnitCatalogue::units(Category category) const

@@ -130,35 +130,38 @@ Digits fixedStd(double magnitude, int places)
 
 } // namespace decimal
 
+std::size_t numberLength(std::string_view text)
+{
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        ++pos;
+    const std::size_t integerEnd = skipDigits(text, pos);
+    std::size_t end = integerEnd;
+    if (end < text.size() && text[end] == '.')
+        end = skipDigits(text, end + 1);
+    // Digits before or after the point: "." alone, or a sign alone, is none.
+    if (end - pos == (end > integerEnd ? 1U : 0U))
+        return 0;
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        std::size_t expStart = end + 1;
+        if (expStart < text.size() && (text[expStart] == '+' || text[expStart] == '-'))
+            ++expStart;
+        const std::size_t expEnd = skipDigits(text, expStart);
+        if (expEnd > expStart)
+            end = expEnd;
+    }
+    return end;
+}
+
 std::optional<double> parseNumber(std::string_view text)
 {
     text = trimBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
+    // An "e" with no digits after it is part of no number, so "2e" is none.
+    if (text.empty() || numberLength(text) != text.size())
+        return std::nullopt;
+    const bool negative = text.front() == '-';
+    if (negative || text.front() == '+')
         text.remove_prefix(1);
-    }
-
-    std::size_t pos = skipDigits(text, 0);
-    std::size_t digitCount = pos;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionStart = pos + 1;
-        pos = skipDigits(text, fractionStart);
-        digitCount += pos - fractionStart;
-    }
-    if (digitCount == 0)
-        return std::nullopt;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        std::size_t expStart = pos + 1;
-        if (expStart < text.size() && (text[expStart] == '+' || text[expStart] == '-'))
-            ++expStart;
-        pos = skipDigits(text, expStart);
-        if (pos == expStart)
-            return std::nullopt;
-    }
-    if (pos != text.size())
-        return std::nullopt;
-
     const double value = decimal::read(text);
     return negative ? -value : value;
 }

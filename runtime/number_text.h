@@ -16,6 +16,10 @@ namespace tessaly {
 // its sign, below the smallest subnormal a zero of its sign. Never depends on the locale.
 [[nodiscard]] std::optional<double> parseNumber(std::string_view text);
 
+// The length of the number at the very start of text, by the same grammar, blanks not allowed:
+// 3 for "2.5lb", 3 for "-40°F", 1 for "2em"; 0 where text starts with no number.
+[[nodiscard]] std::size_t numberLength(std::string_view text);
+
 // Writes a double with 15 significant digits, correctly rounded (but never beyond the largest
 // double, so that every finite text reads back as a finite number), trailing zeros and point
 // dropped, "." as the decimal point. Plain notation when the rounded value's decimal exponent is

@@ -2,8 +2,6 @@
 // themselves.
 #include "cli/command_line.h"
 
-#include "cli/quote.h"
-#include "cli/suggestions.h"
 #include "core/convert_command.h"
 #include "doubles/fake_main_window_view.h"
 
@@ -80,46 +78,6 @@ TEST(CommandLineTest, ReadsItsOptionsAfreshEachRun)
     const Answer list = answer({"-l", "Temperature"});
     EXPECT_EQ(list.status, Done);
     EXPECT_EQ(list.output.rfind("Celsius to Fahrenheit\n", 0), 0U);
-}
-
-TEST(QuoteTest, ShowsWhatATerminalCanShowAndDescribesTheRest)
-{
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"abc", R"("abc")"},
-        {"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "\"\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80\""},
-        {"a\"b\\c\td\x7f", R"("a\"b\\c\x09d\x7f")"},
-        {"a\xc2\x85\xe2\x80\x8b\xf3\xa0\x80\x81", R"("a\u0085\u200b\U000e0001")"},
-        {std::string(70, 'x'), '"' + std::string(60, 'x') + "\"..."},
-        {std::string(59, 'x') + "\xc3\xa9z", '"' + std::string(59, 'x') + "\xc3\xa9\"..."},
-        {std::string(59, 'x') + "\xc3\xa9", '"' + std::string(59, 'x') + "\xc3\xa9\""},
-        {std::string("1\0", 2), "(holds a NUL byte)"},
-        {"\xc0\xaf", "(not valid UTF-8)"},         // overlong "/"
-        {"\xed\xa0\x80", "(not valid UTF-8)"},     // a surrogate
-        {"\xf4\x90\x80\x80", "(not valid UTF-8)"}, // past U+10FFFF
-        {"\xe2\x82", "(not valid UTF-8)"},         // cut short
-        {std::string(70, 'x') + "\x80", "(not valid UTF-8)"},
-    };
-    for (const auto &[text, shown] : cases)
-        EXPECT_EQ(quoteForMessage(text), shown);
-}
-
-// The first suggestion is the likeliest; text that is like no pair gets none.
-TEST(SuggestionsTest, OffersWhatTheUserMostLikelyMeant)
-{
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"Feet to Meters", "Foots to Meters"},
-        {"Millimeters to Inches", "Milimeters to Inches"},
-        {"pounds  to KILOGRAMS", "Pounds to Kilograms"},
-        {"Celcius to Farenheit", "Celsius to Fahrenheit"},
-        {"Grams ot Tons", "Grams to Tons"},
-        {"the moon", ""},
-        {std::string(100000, 'a'), ""},
-    };
-    for (const auto &[typed, likeliest] : cases) {
-        const auto offered = suggestPairs(typed);
-        EXPECT_LE(offered.size(), 3U);
-        EXPECT_EQ(offered.empty() ? "" : offered.front(), likeliest) << typed.substr(0, 40);
-    }
 }
 
 } // namespace

@@ -26,6 +26,9 @@ expected=(
     "$share/applications/$app_id.desktop"
     "$share/metainfo/$app_id.metainfo.xml"
     "$share/icons/hicolor/scalable/apps/$app_id.svg"
+    "$share/bash-completion/completions/tessaly"
+    "$share/zsh/vendor-completions/_tessaly"
+    "$share/fish/vendor_completions.d/tessaly.fish"
 )
 for size in "${icon_sizes[@]}"; do
     expected+=("$share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -40,6 +43,15 @@ appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
 grep -qx "Icon=$app_id" "$share/applications/$app_id.desktop" || fail "desktop entry names another icon"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
     "$share/metainfo/$app_id.metainfo.xml" || fail "metadata launches another desktop entry"
+
+# bash-completion and fish find their scripts where the package puts them, by themselves.
+completed=$(PATH="$root/usr/bin:$PATH" XDG_DATA_DIRS="$share" bash -c \
+    'source /usr/share/bash-completion/bash_completion; _completion_loader tessaly; complete -p tessaly')
+[ "$completed" = "complete -F _tessaly tessaly" ] || fail "bash-completion loads: $completed"
+completed=$(PATH="$root/usr/bin:$PATH" XDG_DATA_DIRS="$share" HOME="$root" XDG_CONFIG_HOME="$root" fish -c \
+    'complete -C"tessaly --accept-disclaimer Pounds\\ to\\ Ki"')
+[ "$completed" = "Pounds to Kilograms" ] || fail "fish completes: $completed"
+echo "installed completion found by bash-completion and fish"
 
 # A private X server on a display number it picks itself.
 exec 3< <(Xvfb -displayfd 1 -screen 0 640x480x24 -nolisten tcp 2>/dev/null & echo "pid $!")

@@ -64,6 +64,9 @@ expected=$(
         echo ./usr/share/doc/tessaly/changelog.gz
         echo ./usr/share/doc/tessaly/copyright
         echo ./usr/share/man/man1/tessaly.1.gz
+        echo ./usr/share/bash-completion/completions/tessaly
+        echo ./usr/share/zsh/vendor-completions/_tessaly
+        echo ./usr/share/fish/vendor_completions.d/tessaly.fish
         echo "./usr/share/applications/$app_id.desktop"
         echo "./usr/share/metainfo/$app_id.metainfo.xml"
         echo "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"

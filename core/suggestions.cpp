@@ -1,13 +1,14 @@
-#include "cli/suggestions.h"
+#include "core/suggestions.h"
 
 #include "core/conversion_table.h"
 #include "core/pair_label.h"
+#include "runtime/quote.h"
 #include "runtime/text.h"
 
 #include <algorithm>
 #include <numeric>
 
-namespace tessaly::cli {
+namespace tessaly {
 
 namespace {
 
@@ -54,7 +55,8 @@ std::size_t editDistance(std::string_view from, std::string_view to)
 
 } // namespace
 
-std::vector<std::string> closestOf(std::string_view text, std::span<const std::string> known)
+std::vector<std::string_view> closestOf(
+    std::string_view text, std::span<const std::string_view> known)
 {
     const std::string typed = folded(text);
     std::vector<std::pair<std::size_t, std::size_t>> close;
@@ -73,16 +75,17 @@ std::vector<std::string> closestOf(std::string_view text, std::span<const std::s
             close.emplace_back(distance, index);
     }
     std::sort(close.begin(), close.end());
-    std::vector<std::string> closest;
+    std::vector<std::string_view> closest;
     for (const auto &candidate : close) {
-        if (closest.size() == mostSuggestions)
+        // Only the nearest: a word one letter away makes those two away noise.
+        if (closest.size() == mostSuggestions || candidate.first > close.front().first)
             break;
         closest.push_back(known[candidate.second]);
     }
     return closest;
 }
 
-std::vector<std::string> suggestPairs(std::string_view text)
+std::vector<std::string_view> suggestPairs(std::string_view text)
 {
     static const std::vector<std::string> labels = [] {
         const auto rules = ConversionTable();
@@ -91,7 +94,24 @@ std::vector<std::string> suggestPairs(std::string_view text)
             [](const ConversionRule &rule) { return PairLabel(rule.source, rule.target); });
         return all;
     }();
-    return closestOf(text, labels);
+    static const std::vector<std::string_view> views(labels.begin(), labels.end());
+    return closestOf(text, views);
 }
 
-} // namespace tessaly::cli
+std::string oneOf(std::span<const std::string_view> items, bool quoted)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? " or " : ", ";
+        text += quoted ? quoteForMessage(items[i]) : std::string(items[i]);
+    }
+    return text;
+}
+
+std::string didYouMean(std::span<const std::string_view> offered)
+{
+    return offered.empty() ? std::string() : "; did you mean " + oneOf(offered, true) + "?";
+}
+
+} // namespace tessaly

@@ -1,11 +1,11 @@
-#include "cli/quote.h"
+#include "runtime/quote.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
 
-namespace tessaly::cli {
+namespace tessaly {
 
 namespace {
 
@@ -89,4 +89,4 @@ std::string quoteForMessage(std::string_view text, char quote)
     return cut ? shown + "..." : shown;
 }
 
-} // namespace tessaly::cli
+} // namespace tessaly
