@@ -21,6 +21,10 @@ string(REGEX REPLACE "." "=" readme_rule "${PROJECT_NAME} ${TESSALY_DISPLAY_VERS
 # Text files for Windows, with its line ends.
 configure_file(${windows_data}/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+# PowerShell's completion, which the read-me says how to load.
+set(completion_script tessaly-completion.ps1)
+configure_file(${PROJECT_SOURCE_DIR}/data/completion/${completion_script} ${completion_script}
+    @ONLY NEWLINE_STYLE CRLF)
 
 find_program(TESSALY_WIXL wixl)
 find_program(TESSALY_MSIBUILD msibuild)
@@ -32,13 +36,16 @@ if(TESSALY_WIXL AND TESSALY_MSIBUILD)
     add_custom_command(OUTPUT ${msi_name}
         COMMAND ${CMAKE_COMMAND} -E make_directory msi-files
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tessaly> $<TARGET_FILE:tessaly_console>
-            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt msi-files
+            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+            ${CMAKE_CURRENT_BINARY_DIR}/${completion_script} msi-files
         COMMAND touch -d @${TESSALY_SOURCE_DATE_EPOCH} msi-files/tessaly.exe msi-files/tessaly.com
-            msi-files/LICENSE.txt
+            msi-files/LICENSE.txt msi-files/${completion_script}
         COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/windows-msi.sh ${msi_name}
             ${TESSALY_DISPLAY_VERSION} ${product_code} ${windows_data}/environment.idt
         DEPENDS tessaly tessaly_console tessaly_icon ${CMAKE_CURRENT_BINARY_DIR}/tessaly.wxs
-            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt ${PROJECT_SOURCE_DIR}/cmake/windows-msi.sh
+            ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+            ${CMAKE_CURRENT_BINARY_DIR}/${completion_script}
+            ${PROJECT_SOURCE_DIR}/cmake/windows-msi.sh
             ${windows_data}/environment.idt
         WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
         VERBATIM)
@@ -52,9 +59,10 @@ if(TESSALY_ZIP)
         COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/zip-folder.sh ${zip_name}
             tessaly-${TESSALY_DISPLAY_VERSION} ${TESSALY_SOURCE_DATE_EPOCH} $<TARGET_FILE:tessaly>
             $<TARGET_FILE:tessaly_console> ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
-            ${CMAKE_CURRENT_BINARY_DIR}/README.txt
+            ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/${completion_script}
         DEPENDS tessaly tessaly_console ${PROJECT_SOURCE_DIR}/cmake/zip-folder.sh
             ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt ${CMAKE_CURRENT_BINARY_DIR}/README.txt
+            ${CMAKE_CURRENT_BINARY_DIR}/${completion_script}
         VERBATIM)
     list(APPEND artefacts ${zip_name})
 elseif(TESSALY_ALL_CHECKS)

@@ -66,9 +66,13 @@ echo "== install $(basename "$msi")"
 [ -z "$(leftovers)" ] || fail "Tessaly is there before the install: $(leftovers)"
 path_before=$(system_path) entries_before=$(path_entries)
 wine msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i exited $?"
-for file in tessaly.exe tessaly.com LICENSE.txt; do
+for file in tessaly.exe tessaly.com LICENSE.txt tessaly-completion.ps1; do
     [ -f "$installed/$file" ] || fail "no $installed/$file"
 done
+# PowerShell's completion is the script the program prints, with Windows' line ends.
+cmp -s <(tr -d '\r' <"$installed/tessaly-completion.ps1") \
+    <(wine "$installed/tessaly.com" --completion powershell | tr -d '\r') ||
+    fail "tessaly-completion.ps1 is not what tessaly --completion powershell prints"
 # All users' Start menu on Windows; Wine puts a per-machine shortcut in the user's.
 find "$c_drive" -path '*/Start Menu/Programs/Tessaly.lnk' | grep -q . || fail "no Start-menu shortcut"
 # Wine's msiexec can return a moment before the entry is in the registry.
@@ -115,12 +119,13 @@ folder="$work/Programme für Alle"
 mkdir "$folder"
 unzip -q "$zip" -d "$folder"
 unpacked=$(ls -d "$folder"/tessaly-*)
-[ "$(ls "$unpacked" | tr '\n' ' ')" = "LICENSE.txt README.txt tessaly.com tessaly.exe " ] ||
+[ "$(ls "$unpacked" | tr '\n' ' ')" = \
+    "LICENSE.txt README.txt tessaly-completion.ps1 tessaly.com tessaly.exe " ] ||
     fail "the zip holds: $(ls "$unpacked")"
 cmp -s <(tr -d '\r' <"$unpacked/LICENSE.txt") "$source_dir/LICENSE" ||
     fail "LICENSE.txt is not the licence"
 # Text files with Windows' line ends: every line ends in CR LF.
-for text in LICENSE.txt README.txt; do
+for text in LICENSE.txt README.txt tessaly-completion.ps1; do
     [ "$(grep -c $'\r$' "$unpacked/$text")" = "$(wc -l <"$unpacked/$text")" ] ||
         fail "$text has lines that do not end in CR LF"
 done

@@ -12,6 +12,7 @@ import tempfile
 import threading
 import time
 import unittest
+import urllib.parse
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -153,6 +154,41 @@ class PageTest(unittest.TestCase):
             with self.subTest(pair=pair, value=value):
                 self.assertEqual(self.convert(pair, value), shown)
 
+    def test_opened_on_a_question_the_window_is_filled_in_and_converts_nothing(self):
+        # As a browser sends it from its address bar, through the page's search description.
+        template = self.browser.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            const link = document.querySelector('link[rel=search]');
+            fetch(link.href).then((response) => response.text()).then((text) => done(
+                new DOMParser().parseFromString(text, 'application/xml')
+                    .querySelector('Url[type="text/html"]').getAttribute('template')));
+        """)
+        for question, category, pair, value in [
+                ('-40 °F in °C', 'Temperature', 'Fahrenheit to Celsius', '-40'),
+                ('5 in in cm', 'Length', 'Inches to Centimeters', '5'),
+                ('lb to kg', 'Mass', 'Pounds to Kilograms', ''),
+                ('2.5lb kg', 'Mass', 'Pounds to Kilograms', '2.5')]:
+            with self.subTest(question=question):
+                self.load(urllib.parse.urljoin(
+                    self.address, template.replace('{searchTerms}', urllib.parse.quote(question))))
+                self.assertTrue(self.control('radio', category).is_selected())
+                self.assertEqual(self.control('combobox', 'Conversion').get_property('value'),
+                                 pair)
+                self.assertEqual(self.control('textbox', 'Value').get_property('value'), value)
+                self.assertFalse(self.control('checkbox', 'I Accept Disclaimer').is_selected())
+                self.assertEqual(self.result().get_property('textContent'), '')
+        self.control('checkbox', 'I Accept Disclaimer').click()
+        self.control('button', 'Convert').click()
+        self.assertEqual(self.result().get_property('textContent'), '1.133980925')
+
+    def test_a_question_that_cannot_be_read_is_said_and_leaves_the_window_as_at_start(self):
+        self.load(self.address + '?q=' + urllib.parse.quote('1 ton to kg'))
+        self.assertIn('no unit "ton"', self.control('alertdialog', 'Tessaly').text)
+        self.control('button', 'OK').click()
+        self.assertTrue(self.control('radio', 'Length').is_selected())
+        for role, name in [('combobox', 'Conversion'), ('textbox', 'Value')]:
+            self.assertEqual(self.control(role, name).get_property('value'), '')
+
     def test_message_box_is_modal_and_leaves_the_result(self):
         self.assertEqual(self.convert('Pounds to Kilograms', '2.5'), '1.133980925')
         self.assertEqual(self.convert('Kelvin to Celsius', '300', tick=False), '1.133980925')
@@ -228,6 +264,9 @@ class PageTest(unittest.TestCase):
             server.server_close()
             self.load()
             self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
+            self.load(address + '?q=' + urllib.parse.quote('300 K to °C'))
+            self.assertEqual(self.control('combobox', 'Conversion').get_property('value'),
+                             'Kelvin to Celsius')
         self.assertEqual(self.browser.execute_script(
             'return document.querySelector("link[rel=manifest]").href.endsWith("manifest.webmanifest")'),
             True)

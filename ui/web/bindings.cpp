@@ -5,10 +5,12 @@
 //   combo1DropDown()      the list opens: refilled, the typed text kept
 //   command1Clicked()     Convert
 //   label1Resized()       the result fitted again to the label's new room
+//   openQuestion(text)    the window filled in from a question, or the message box saying why not
 // The page's controls, places and faces are drawn at build time from the same layout tables
 // (page_markup.cpp), so none of that crosses here.
 #include "runtime/message_box.h"
 #include "ui/behaviour/form1_behaviour.h"
+#include "ui/behaviour/open_on_question.h"
 #include "ui/behaviour/result_fit.h"
 
 #include <emscripten/bind.h>
@@ -23,7 +25,7 @@ namespace tessaly {
 
 namespace {
 
-class PageForm1 final : public Form1Port
+class PageForm1 final : public Form1Port, public QuestionPort
 {
 public:
     explicit PageForm1(val page)
@@ -53,6 +55,11 @@ public:
     void restoreCombo1Text(const std::string &text, std::optional<std::size_t> item) override
     {
         m_page.call<void>("restoreCombo1Text", text, item ? static_cast<int>(*item) : -1);
+    }
+
+    void fillIn(Category category, const std::string &pair, const std::string &value) override
+    {
+        m_page.call<void>("fillIn", static_cast<int>(category), pair, value);
     }
 
     void fitLabel1()
@@ -122,6 +129,12 @@ void label1Resized()
         page->form1.fitLabel1();
 }
 
+void openQuestion(const std::string &question)
+{
+    if (page)
+        openOnQuestion(question, page->form1, page->messageBox);
+}
+
 } // namespace
 
 } // namespace tessaly
@@ -133,4 +146,5 @@ EMSCRIPTEN_BINDINGS(tessaly)
     emscripten::function("combo1DropDown", &combo1DropDown);
     emscripten::function("command1Clicked", &command1Clicked);
     emscripten::function("label1Resized", &label1Resized);
+    emscripten::function("openQuestion", &openQuestion);
 }

@@ -152,6 +152,11 @@ const page = {
         else
             label1.textContent = text;
     },
+    fillIn: (category, pair, value) => {
+        byId(categories[category]).checked = true;
+        combobox.input.value = pair;
+        text1.value = value;
+    },
     showMessage: (prompt) => {
         byId('message-prompt').textContent = prompt;
         message.showModal();
@@ -180,6 +185,10 @@ started = import('./tessaly.js').then(({ default: createTessaly }) => createTess
     (core) => {
         core.start(page);
         tessaly = core;
+        // Opened on a question (index.html?q=2.5 lb to kg, as a browser's search engine sends
+        // it), the window is filled in; converting stays the user's to do.
+        const question = new URLSearchParams(location.search).get('q');
+        if (question && question.trim()) core.openQuestion(question);
         document.fonts.ready.then(() => core.label1Resized());
         document.documentElement.dataset.ready = 'true';
         performance.mark('tessaly-ready');
