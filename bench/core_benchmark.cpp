@@ -2,6 +2,7 @@
 // figures are the core's own.
 #include "core/convert_command.h"
 #include "core/list_refill.h"
+#include "core/question.h"
 #include "core/unit_catalogue.h"
 #include "doubles/fake_main_window_view.h"
 
@@ -47,5 +48,19 @@ BENCHMARK_CAPTURE(convertCommand, FirstRule, "Centimeters to Foots");
 BENCHMARK_CAPTURE(convertCommand, LastRule, "Kelvin to Celsius");
 BENCHMARK_CAPTURE(convertCommand, RoundedRule, "Milligrams to Tons");
 BENCHMARK_CAPTURE(convertCommand, NoRule, "Meters to Meters");
+
+// cppcheck-suppress constParameterCallback
+void questionReading(benchmark::State &state, const char *question)
+{
+    for (auto _ : state) {
+        const Question read = readQuestion(question);
+        benchmark::DoNotOptimize(read.rule);
+    }
+}
+BENCHMARK_CAPTURE(questionReading, Words, "2.5 lb to kg");
+BENCHMARK_CAPTURE(questionReading, Attached, "-40\u00b0F in \u00b0C");
+// The last unit of the table, named by its last word.
+BENCHMARK_CAPTURE(questionReading, LastWords, "300 kelvins into centigrade");
+BENCHMARK_CAPTURE(questionReading, Refused, "1 stone to kg");
 
 } // namespace

@@ -46,12 +46,11 @@ constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 constexpr std::string_view helpText
     = R"(Converts a number between units of length, mass and temperature, asked as you
-would write it. With no arguments, Tessaly opens its window instead, and exits
-with status 1 where it cannot.
+would write it:
 
   tessaly --accept-disclaimer 2.5 lb to kg
+
   tessaly --accept-disclaimer -40 °F in °C
-  tessaly --accept-disclaimer "Pounds to Kilograms" 2.5
 
 A QUESTION is a value, its unit and the unit to convert to, with to, in, into,
 as, -> or = between the units, or nothing: 2.5 lb to kg, 5 ft m, 100degF=degC.
@@ -62,26 +61,29 @@ is the inch. --units lists every word. A word is read one way or not at all:
 Tessaly refuses what it cannot read, and names the word. There is no "ton"
 (Tons is the metric tonne, t), no "KG" and no "M".
 
-PAIR is a conversion as --list shows it, letter for letter, such as "Pounds to
-Kilograms", or its two units as a question writes them: "lb to kg". The unit
-names are Tessaly's own: "Foots" and "Milimeters" are spelled so on purpose, and
-"Tons" is the metric tonne (1 Tons is 2204.62262184 Pounds). Every word after
-PAIR is a VALUE, so a VALUE may start with a dash (-40). Each VALUE gets one line
-of output; with no VALUE, or a VALUE of -, each line of standard input is a
-value. A line longer than 1 MiB is no number; a byte-order mark at the start of
-the input is skipped. Values are numbers as a QUESTION's are, the same in every
-locale: 1.5, -40, 2e3.
+PAIR is the two units alone, as a QUESTION writes them ("lb to kg"), or a
+conversion as --list shows it, letter for letter ("Pounds to Kilograms"). The
+unit names are Tessaly's own: "Foots" and "Milimeters" are spelled so on
+purpose, and "Tons" is the metric tonne (1 Tons is 2204.62262184 Pounds). Every
+word after PAIR is a VALUE, so a VALUE may start with a dash (-40). Each VALUE
+gets one line of output; with no VALUE, or a VALUE of -, each line of standard
+input is a value. A line longer than 1 MiB is no number; a byte-order mark at
+the start of the input is skipped. Numbers read the same in every locale.
 
-Options come first:
+With no arguments, Tessaly opens its window instead, and exits with status 1
+where it cannot.
+
+Options:
       --accept-disclaimer  accept the disclaimer below and convert
   -l, --list [CATEGORY]    list the PAIRs of CATEGORY, or of every category
       --units [CATEGORY]   list each unit with the words read for it
-      --completion SHELL   print the script that completes tessaly's words in
-                           SHELL: bash, zsh, fish or powershell; for example
+      --completion SHELL   print the script with which SHELL (bash, zsh, fish
+                           or powershell) completes tessaly's words, as in
                            source <(tessaly --completion bash)
   -h, --help               show this help and exit
   -v, --version            show the version and exit
-CATEGORY is Length, Mass or Temperature.
+
+Options come first. CATEGORY is Length, Mass or Temperature.
 
 Exit status:
   0  every value converted, or the help, version or a list shown
@@ -345,43 +347,83 @@ public:
         m_error << message << shown << '\n';
     }
 
-    // Every line of input until its end or a failed write; false where the input failed.
+    // Every line of input until its end or a failed write; false where the input failed. The
+    // input is taken in blocks, as much as has arrived, and split here: a line costs a search
+    // for its end and nothing of the stream's per call.
     bool answerLines(std::istream &input)
     {
-        std::vector<char> buffer(static_cast<std::size_t>(maxLineLength) + 2);
-        for (std::uint64_t lineNumber = 1; m_output; ++lineNumber) {
+        std::streambuf &source = *input.rdbuf();
+        // One line of the longest kept, its "\r" and a block after it.
+        constexpr std::size_t block = std::size_t{64} * 1024;
+        constexpr auto longest = static_cast<std::size_t>(maxLineLength) + 1;
+        std::vector<char> buffer(longest + block);
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        std::size_t scanned = 0;
+        bool skipping = false;
+        bool atEnd = false;
+        for (std::uint64_t lineNumber = 1; m_output;) {
+            const auto *newline = static_cast<const char *>(
+                std::memchr(buffer.data() + scanned, '\n', end - scanned));
+            if (newline != nullptr || (atEnd && (begin < end || skipping))) {
+                const std::size_t stop
+                    = newline != nullptr ? static_cast<std::size_t>(newline - buffer.data()) : end;
+                if (!answerLine({buffer.data() + begin, stop - begin}, lineNumber++, skipping,
+                        atEnd && newline == nullptr))
+                    return true;
+                begin = scanned = std::min(stop + 1, end);
+                skipping = false;
+                continue;
+            }
+            if (atEnd)
+                return true;
+            // Of a line too long to be a number, only its end is looked for.
+            if (end - begin > longest) {
+                skipping = true;
+                begin = end;
+            }
+            if (buffer.size() - end < block) {
+                std::memmove(buffer.data(), buffer.data() + begin, end - begin);
+                end -= begin;
+                begin = 0;
+            }
+            scanned = end;
             // What has been answered goes out before a read that may wait, so that a program at
             // the other end of a pipe sees each answer.
-            if (input.rdbuf()->in_avail() <= 0) {
-                drain();
-                m_output.flush();
-                m_error.flush();
-            }
-            input.getline(buffer.data(), maxLineLength + 2);
-            auto length = static_cast<std::size_t>(input.gcount());
-            bool tooLong = false;
-            if (input.bad())
+            std::streamsize available = source.in_avail();
+            try {
+                if (available <= 0) {
+                    drain();
+                    m_output.flush();
+                    m_error.flush();
+                    atEnd = source.sgetc() == std::char_traits<char>::eof();
+                    available = source.in_avail();
+                }
+                if (!atEnd) {
+                    end += static_cast<std::size_t>(source.sgetn(buffer.data() + end,
+                        std::min(available, static_cast<std::streamsize>(buffer.size() - end))));
+                }
+            } catch (const std::ios_base::failure &) {
+                // The C++ library's file buffer says so of a read that failed; errno says why.
                 return false;
-            if (input.fail() && length > 0) {
-                tooLong = true;
-                input.clear();
-                input.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-            } else if (input.fail()) {
-                return true;
-            } else if (!input.eof()) {
-                --length; // the "\n"
             }
-            std::string_view line(buffer.data(), length);
-            if (line.ends_with('\r'))
-                line.remove_suffix(1);
-            if (lineNumber == 1 && line.starts_with(byteOrderMark)) {
-                line.remove_prefix(byteOrderMark.size());
-                // A mark and nothing after it is an empty input, not an empty line.
-                if (line.empty() && input.eof())
-                    return true;
-            }
-            answer(line, lineNumber, tooLong || std::cmp_greater(line.size(), maxLineLength));
         }
+        return true;
+    }
+
+    // One line, without its "\n"; false where nothing more is to be read (a byte-order mark
+    // alone at the end).
+    bool answerLine(std::string_view line, std::uint64_t lineNumber, bool tooLong, bool last)
+    {
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (lineNumber == 1 && line.starts_with(byteOrderMark)) {
+            line.remove_prefix(byteOrderMark.size());
+            // A mark and nothing after it is an empty input, not an empty line.
+            if (line.empty() && last)
+                return false;
+        }
+        answer(line, lineNumber, tooLong || std::cmp_greater(line.size(), maxLineLength));
         return true;
     }
 
@@ -500,10 +542,10 @@ int dispatch(std::span<const std::string> arguments, std::istream &input, std::o
         return usageError(error, problem);
     if (options.help) {
         output << usageLine << helpText << "  " << disclaimerText << "\n\nExamples:\n"
-               << "  tessaly --accept-disclaimer 2.5 lb to kg\n"
-               << "  tessaly --accept-disclaimer \"lb to kg\" 1 2 3\n"
-               << "  tessaly --accept-disclaimer \"Pounds to Kilograms\" 2.5\n"
-               << inputExample << "  tessaly --units mass\n";
+               << "  tessaly --accept-disclaimer 2.5 lb to kg\n\n"
+               << "  tessaly --accept-disclaimer \"lb to kg\" 1 2 3\n\n"
+               << "  tessaly --accept-disclaimer \"Pounds to Kilograms\" 2.5\n\n"
+               << inputExample << "\n  tessaly --units mass\n";
         return Done;
     }
     if (options.version) {
