@@ -8,11 +8,15 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <streambuf>
+#include <string>
+#include <string_view>
 
 // The C runtime's wide-character twin of the arguments main() is given, in msvcrt.dll.
 struct StartupInfo
@@ -60,6 +64,8 @@ public:
     explicit HandleBuffer(int fd)
         : m_handle(reinterpret_cast<HANDLE>(_get_osfhandle(fd)))
     {
+        DWORD mode = 0;
+        m_console = GetConsoleMode(m_handle, &mode) != 0;
         setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
     }
 
@@ -80,6 +86,8 @@ protected:
 private:
     bool drain()
     {
+        if (m_console)
+            return drainToConsole();
         const char *at = pbase();
         bool written = true;
         while (written && at < pptr()) {
@@ -95,7 +103,39 @@ private:
         return written;
     }
 
+    // A console shows UTF-8 bytes in its own code page ("°C" as "┬░C"); it is given UTF-16.
+    // A character cut by the end of the buffer waits for the rest of it.
+    bool drainToConsole()
+    {
+        const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        std::size_t whole = pending.size();
+        for (std::size_t back = 1; back <= std::min<std::size_t>(3, pending.size()); ++back) {
+            const auto byte = static_cast<unsigned char>(pending[pending.size() - back]);
+            if ((byte & 0xC0U) == 0xC0U) {
+                const std::size_t length = byte >= 0xF0U ? 4 : byte >= 0xE0U ? 3 : 2;
+                if (back < length)
+                    whole = pending.size() - back;
+                break;
+            }
+            if ((byte & 0x80U) == 0)
+                break;
+        }
+        const std::wstring wide = win32::widen(pending.substr(0, whole));
+        DWORD count = 0;
+        const bool written = wide.empty()
+            || WriteConsoleW(
+                m_handle, wide.data(), static_cast<DWORD>(wide.size()), &count, nullptr);
+        if (!written)
+            errno = errnoOf(GetLastError());
+        const std::size_t cut = pending.size() - whole;
+        std::memmove(m_buffer.data(), pending.data() + whole, cut);
+        setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+        pbump(static_cast<int>(cut));
+        return written;
+    }
+
     HANDLE m_handle;
+    bool m_console = false;
     std::array<char, std::size_t{64} * 1024> m_buffer{};
 };
 
