@@ -292,16 +292,18 @@ int printCandidates(std::span<const std::string> typed, std::ostream &output)
             output << script.shell << '\n';
         return Done;
     }
-    const auto question = std::find_if(typed.begin(), typed.end(),
+    // Options stand before the first other word, as the command line reads them.
+    const auto firstWord = std::find_if(typed.begin(), typed.end(),
         [](const std::string &word) { return !word.starts_with('-') || numberLength(word) > 1; });
-    if (question == typed.end()) {
+    if (firstWord == typed.end()) {
         for (const option &known : longOptions) {
             if (known.name != nullptr)
                 output << "--" << known.name << '\n';
         }
         for (const ConversionRule &rule : ConversionTable())
             output << PairLabel(rule.source, rule.target) << '\n';
-    } else if (FindRule(*question) != nullptr) {
+    } else if (FindRule(*firstWord) != nullptr) {
+        // Only values follow a PAIR.
         return Done;
     }
     for (const std::string_view word : singleUnitWords()) {
