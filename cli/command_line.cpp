@@ -417,14 +417,14 @@ public:
     // alone at the end).
     bool answerLine(std::string_view line, std::uint64_t lineNumber, bool tooLong, bool last)
     {
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
         if (lineNumber == 1 && line.starts_with(byteOrderMark)) {
             line.remove_prefix(byteOrderMark.size());
             // A mark and nothing after it is an empty input, not an empty line.
             if (line.empty() && last)
                 return false;
         }
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
         answer(line, lineNumber, tooLong || std::cmp_greater(line.size(), maxLineLength));
         return true;
     }
