@@ -6,11 +6,11 @@
 
 namespace tessaly {
 
-void ConvertCommand(MainWindowView &view, MessageBox &messageBox)
+bool ConvertCommand(MainWindowView &view, MessageBox &messageBox)
 {
     if (view.check1Value() == CheckValue::Unticked) {
         messageBox.show(std::string(disclaimerPrompt));
-        return;
+        return false;
     }
 
     // Cleared before the lookup, so a failed conversion never leaves an earlier result standing
@@ -18,10 +18,11 @@ void ConvertCommand(MainWindowView &view, MessageBox &messageBox)
     view.setLabel1Caption({});
     const ConversionRule *rule = FindRule(view.combo1Text());
     if (rule == nullptr)
-        return;
+        return true;
 
     if (auto result = Convert(*rule, view.text1Text()))
         view.setLabel1Caption(*result);
+    return true;
 }
 
 } // namespace tessaly

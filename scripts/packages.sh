@@ -30,6 +30,6 @@ package_packages=(cmake ninja-build g++ qt6-base-dev help2man debhelper dpkg-dev
 # What the tests take on top of those.
 test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config help2man debhelper desktop-file-utils appstream dpkg-dev xvfb x11-utils xdotool
     clang libclang-rt-14-dev valgrind clang-tidy cppcheck lintian devscripts diffoscope-minimal
-    weston qt6-wayland bash-completion zsh fish
+    weston qt6-wayland bash-completion zsh fish python3-pyatspi at-spi2-core dbus-daemon orca
     g++-mingw-w64-x86-64-posix googletest wine wine64 icoutils wixl msitools zip unzip util-linux
     emscripten chromium chromium-driver python3-selenium)

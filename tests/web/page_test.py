@@ -127,7 +127,7 @@ class PageTest(unittest.TestCase):
         return found[0]
 
     def result(self):
-        return self.browser.find_element(By.CSS_SELECTOR, '[role=status]')
+        return self.browser.find_element(By.ID, 'label1')
 
     def convert(self, pair, value, tick=True):
         combo = self.control('combobox', 'Conversion')
@@ -188,6 +188,24 @@ class PageTest(unittest.TestCase):
         self.assertTrue(self.control('radio', 'Length').is_selected())
         for role, name in [('combobox', 'Conversion'), ('textbox', 'Value')]:
             self.assertEqual(self.control(role, name).get_property('value'), '')
+
+    def test_each_result_shown_is_said_again_and_a_stopped_convert_says_nothing(self):
+        # Everything the result's live region is given to say, in order.
+        self.browser.execute_script("""
+            const region = document.querySelector('[role=status]');
+            window.said = [];
+            new MutationObserver(() => region.textContent && window.said.push(region.textContent))
+                .observe(region, {childList: true, characterData: true, subtree: true});
+        """)
+        self.convert('Kelvin to Celsius', '300')
+        self.convert('Kelvin to Celsius', '300')
+        self.convert('Kelvin to Celsius', '301', tick=False)
+        self.control('button', 'OK').click()
+        self.convert('Kelvin to Celsius', 'abc')
+        self.assertEqual(self.browser.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            requestAnimationFrame(() => requestAnimationFrame(() => done(window.said)));
+        """), ['27', '27'])
 
     def test_message_box_is_modal_and_leaves_the_result(self):
         self.assertEqual(self.convert('Pounds to Kilograms', '2.5'), '1.133980925')

@@ -38,6 +38,7 @@ struct Control
     int tabIndex;
     Font font = Font::Window;
     // What a screen reader calls a control that no visible caption names; empty where one does.
+    // The result is named by what it shows (see namingOf), and this says what it is for.
     std::string_view accessibleName = {};
 };
 
@@ -45,6 +46,18 @@ struct Control
 [[nodiscard]] constexpr bool takesFocus(Kind kind)
 {
     return kind != Kind::Frame && kind != Kind::Label && kind != Kind::ResultLabel;
+}
+
+// Where a screen reader's name for a control comes from: its caption, its accessibleName, or
+// what it shows. The result is named by its text, which is what a screen reader speaks when it
+// is announced; its accessibleName then describes it.
+enum class Naming { Caption, Given, Shown };
+
+[[nodiscard]] constexpr Naming namingOf(const Control &control)
+{
+    if (control.kind == Kind::ResultLabel)
+        return Naming::Shown;
+    return control.accessibleName.empty() ? Naming::Caption : Naming::Given;
 }
 
 // A face and its size, in points, for every toolkit: the first family a system has wins, and

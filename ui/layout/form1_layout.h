@@ -7,6 +7,7 @@
 #include "core/category.h"
 #include "ui/layout/control.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -17,6 +18,8 @@ using layout::Font;
 using layout::Kind;
 
 inline constexpr Twips clientArea{0, 0, 4485, 3765};
+// The main window has the program's name.
+inline constexpr std::string_view title = TESSALY_NAME;
 
 // clang-format off
 inline constexpr Control Frame1{"Frame1", Kind::Frame, "Type of Units", {}, {240, 240, 1815, 2175},
@@ -55,6 +58,35 @@ inline constexpr Control Check1{"Check1", Kind::CheckBox, {}, {}, {1440, 3240, 2
 // Parents before their children.
 inline constexpr std::array controls{Frame1, Option1, Option2, Option3, Text1, Label2, Command1,
     Label1, Combo1, Label3, Label4, Command2, Label5, Check1};
+
+// The controls in the window order, which Tab follows and in which a screen reader finds a
+// label just before what it names.
+inline constexpr std::array windowOrder = [] {
+    auto ordered = controls;
+    std::sort(ordered.begin(), ordered.end(),
+        [](const Control &a, const Control &b) { return a.tabIndex < b.tabIndex; });
+    return ordered;
+}();
+
+// Which option chooses which category, and the category chosen when the window opens.
+struct CategoryOption
+{
+    Category category;
+    const Control *option;
+};
+inline constexpr std::array<CategoryOption, 3> categoryOptions{{
+    {Category::Length, &Option1},
+    {Category::Mass, &Option2},
+    {Category::Temperature, &Option3},
+}};
+inline constexpr Category startingCategory = Category::Length;
+
+[[nodiscard]] constexpr const Control &optionOf(Category category)
+{
+    const auto *entry = std::find_if(categoryOptions.begin(), categoryOptions.end(),
+        [category](const CategoryOption &known) { return known.category == category; });
+    return entry != categoryOptions.end() ? *entry->option : Option1;
+}
 
 // In window twips: a control in a frame counts from the frame's corner.
 [[nodiscard]] constexpr Twips windowTwips(const Control &control)

@@ -1,5 +1,9 @@
 #include "ui/qt/application.h"
 
+#include "ui/layout/form1_layout.h"
+#include "ui/qt/qt_geometry.h"
+#include "ui/qt/result_label.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -14,7 +18,7 @@ namespace tessaly {
 void describeApplication()
 {
     // Only the name is set: a display name of its own would be appended to every window title.
-    QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    QApplication::setApplicationName(toQString(form1::title));
     QApplication::setApplicationVersion(QStringLiteral(TESSALY_DISPLAY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
 
@@ -30,6 +34,7 @@ void describeApplication()
         icon.addPixmap(QPixmap::fromImage(image));
     }
     QApplication::setWindowIcon(icon);
+    installResultAccessible();
 }
 
 } // namespace tessaly

@@ -3,8 +3,9 @@
 
 namespace tessaly {
 
-// Gives the running application its name, version and window icon. Call once, after the
-// QApplication exists and before the first window shows.
+// Gives the running application its name, version and window icon, and its result the way
+// screen readers see it. Call once, after the QApplication exists and before the first window is
+// made.
 void describeApplication();
 
 } // namespace tessaly

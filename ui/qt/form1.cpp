@@ -8,6 +8,7 @@
 #include "ui/qt/qt_message_box.h"
 #include "ui/qt/result_label.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -16,9 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-#include <utility>
-#include <vector>
+#include <cmath>
+#include <optional>
 
 namespace tessaly {
 
@@ -62,11 +62,10 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("Tessaly"));
+    setWindowTitle(toQString(form1::title));
     setFont(windowFont());
     resize(toQRect(form1::clientArea).size());
 
-    std::vector<std::pair<int, QWidget *>> tabStops;
     for (const form1::Control &entry : form1::controls) {
         QWidget *container = entry.parent.empty()
             ? this
@@ -76,8 +75,26 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
         widget->setGeometry(toQRect(entry.rect));
         if (entry.font == form1::Font::Large)
             widget->setFont(largeFont());
-        if (layout::takesFocus(entry.kind))
-            tabStops.emplace_back(entry.tabIndex, widget);
+        switch (layout::namingOf(entry)) {
+        case layout::Naming::Given:
+            widget->setAccessibleName(toQString(entry.accessibleName));
+            break;
+        case layout::Naming::Shown:
+            widget->setAccessibleDescription(toQString(entry.accessibleName));
+            break;
+        case layout::Naming::Caption:
+            break;
+        }
+    }
+    // Tab follows the window order.
+    QWidget *previousStop = nullptr;
+    for (const form1::Control &entry : form1::windowOrder) {
+        if (!layout::takesFocus(entry.kind))
+            continue;
+        auto *widget = control<QWidget>(entry);
+        if (previousStop != nullptr)
+            setTabOrder(previousStop, widget);
+        previousStop = widget;
     }
     Frame1 = control<QGroupBox>(form1::Frame1);
     Option1 = control<QRadioButton>(form1::Option1);
@@ -94,10 +111,6 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
     Label5 = control<QLabel>(form1::Label5);
     Check1 = control<QCheckBox>(form1::Check1);
 
-    std::sort(tabStops.begin(), tabStops.end());
-    for (std::size_t i = 1; i < tabStops.size(); ++i)
-        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
-
     // The options are one Tab stop, on the selected one as in every desktop's dialogs: the
     // others take the focus from a click or the arrow keys, never from Tab.
     for (QRadioButton *option : {Option1, Option2, Option3}) {
@@ -106,12 +119,7 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
         });
         option->setFocusPolicy(Qt::ClickFocus);
     }
-    Option1->setChecked(true);
-    Text1->setAccessibleName(toQString(form1::Text1.accessibleName));
-    // The result's name is what it shows; what it is for is its description.
-    Label1->setAccessibleDescription(toQString(form1::Label1.accessibleName));
-    Combo1->setAccessibleName(toQString(form1::Combo1.accessibleName));
-    Check1->setAccessibleName(toQString(form1::Check1.accessibleName));
+    control<QRadioButton>(form1::optionOf(form1::startingCategory))->setChecked(true);
 
     if (messageBox == nullptr) {
         m_ownMessageBox = std::make_unique<QtMessageBox>(this);
@@ -119,9 +127,11 @@ Form1::Form1(MessageBox *messageBox, QWidget *parent)
     }
     m_behaviour = std::make_unique<Form1Behaviour>(*this, *messageBox);
 
-    connect(Combo1, &PairComboBox::dropDown, this, &Form1::combo1DropDown);
-    connect(Command1, &QPushButton::clicked, this, &Form1::command1Clicked);
-    connect(Command2, &QPushButton::clicked, this, &Form1::command2Clicked);
+    connect(Combo1, &PairComboBox::dropDown, this, [this] { m_behaviour->combo1DropDown(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { m_behaviour->command1Clicked(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { m_behaviour->command2Clicked(); });
+    connect(Label1, &ResultLabel::roomChanged, this, [this] { refitLabel1(); });
+    refitLabel1();
 }
 
 Form1::~Form1() = default;
@@ -141,15 +151,7 @@ void Form1::closeEvent(QCloseEvent *event)
 
 bool Form1::isOptionSelected(Category category) const
 {
-    switch (category) {
-    case Category::Length:
-        return Option1->isChecked();
-    case Category::Mass:
-        return Option2->isChecked();
-    case Category::Temperature:
-        return Option3->isChecked();
-    }
-    return false;
+    return control<QRadioButton>(form1::optionOf(category))->isChecked();
 }
 
 CheckValue Form1::check1Value() const
@@ -185,31 +187,49 @@ std::string Form1::text1Text() const
     return Text1->text().toStdString();
 }
 
-void Form1::setLabel1Caption(const std::string &caption)
-{
-    Label1->setText(QString::fromStdString(caption));
-}
-
 void Form1::restoreCombo1Text(const std::string &text, std::optional<std::size_t> item)
 {
     Combo1->setCurrentIndex(item ? static_cast<int>(*item) : -1);
     Combo1->setEditText(QString::fromStdString(text));
 }
 
-void Form1::combo1DropDown()
+double Form1::label1Room() const
 {
-    m_behaviour->combo1DropDown();
+    return Label1->room();
 }
 
-void Form1::command1Clicked()
+double Form1::label1Width(std::string_view text, double points) const
 {
-    m_behaviour->command1Clicked();
+    return Label1->widthOf(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), points);
 }
 
-void Form1::command2Clicked()
+void Form1::showLabel1(const std::string &text, const ResultFit &fit)
 {
-    if (!m_form2)
-        m_form2 = std::make_unique<Form2>();
+    std::optional<int> wrapWidth;
+    if (fit.breakBefore != std::string::npos) {
+        wrapWidth = static_cast<int>(std::ceil(
+                        label1Width(std::string_view(text).substr(0, fit.breakBefore), fit.points)))
+            + 1;
+    }
+    Label1->showFitted(QString::fromStdString(text), fit.points, wrapWidth);
+}
+
+void Form1::announceLabel1(const std::string &)
+{
+    // Orca speaks a notification as it shows. When the toolkit has QAccessibleAnnouncementEvent
+    // (Qt 6.8), that says the same in so many words, with its politeness.
+    QAccessibleEvent shown(Label1, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void Form1::makeForm2()
+{
+    m_form2 = std::make_unique<Form2>();
+}
+
+void Form1::showForm2()
+{
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();

@@ -44,16 +44,16 @@ public:
     void combo1AddItem(const std::string &item) override;
     std::string combo1Text() const override;
     std::string text1Text() const override;
-    void setLabel1Caption(const std::string &caption) override;
     void restoreCombo1Text(const std::string &text, std::optional<std::size_t> item) override;
+    double label1Room() const override;
+    double label1Width(std::string_view text, double points) const override;
+    void showLabel1(const std::string &text, const ResultFit &fit) override;
+    void announceLabel1(const std::string &text) override;
+    void makeForm2() override;
+    void showForm2() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-
-private slots:
-    void combo1DropDown();
-    void command1Clicked();
-    void command2Clicked();
 
 private:
     // The control the table names, made by the constructor as the kind the table gives.

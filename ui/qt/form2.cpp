@@ -13,7 +13,7 @@ Form2::Form2(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(tr("Disclaimer"));
+    setWindowTitle(toQString(form2::title));
     setFont(windowFont());
 
     Label1 = new QLabel(toQString(form2::Label1.caption), this);

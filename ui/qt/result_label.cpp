@@ -1,23 +1,20 @@
 #include "ui/qt/result_label.h"
 
-#include "ui/behaviour/result_fit.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
-
-#include <cmath>
 
 namespace tessaly {
 
 namespace {
 
-// Reads like a label to assistive technology, rather than like the text editor it is built on.
+// A notification whose name is the result: what Orca speaks when it shows, rather than the text
+// editor the label is built on.
 class ResultLabelAccessible : public QAccessibleWidget
 {
 public:
     explicit ResultLabelAccessible(QWidget *widget)
-        : QAccessibleWidget(widget, QAccessible::StaticText)
+        : QAccessibleWidget(widget, QAccessible::Notification)
     { }
 
     QString text(QAccessible::Text kind) const override
@@ -38,15 +35,14 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 
 } // namespace
 
+void installResultAccessible()
+{
+    QAccessible::installFactory(accessibleFor);
+}
+
 ResultLabel::ResultLabel(QWidget *parent)
     : QTextEdit(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
-
     setReadOnly(true);
     setAcceptRichText(false);
     setUndoRedoEnabled(false);
@@ -63,54 +59,54 @@ ResultLabel::ResultLabel(QWidget *parent)
 
 QString ResultLabel::text() const
 {
-    return m_text;
+    return toPlainText();
 }
 
-void ResultLabel::setText(const QString &text)
+void ResultLabel::showFitted(const QString &text, double points, std::optional<int> wrapWidth)
 {
-    m_text = text;
-    fit();
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    QFont fitted = font();
+    fitted.setPointSizeF(points);
+    document()->setDefaultFont(fitted);
+    if (wrapWidth) {
+        // Only the drawing wraps, anywhere, at a width that holds all before the break.
+        setWordWrapMode(QTextOption::WrapAnywhere);
+        setLineWrapMode(QTextEdit::FixedPixelWidth);
+        setLineWrapColumnOrWidth(*wrapWidth);
+    } else {
+        setLineWrapMode(QTextEdit::NoWrap);
+    }
+    const bool renamed = text != toPlainText();
+    setPlainText(text);
+    if (renamed) {
+        // Its name is its text: a screen reader that keeps names hears that it changed.
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+double ResultLabel::widthOf(const QString &text, double points) const
+{
+    QFont face = font();
+    face.setPointSizeF(points);
+    return QFontMetricsF(face, viewport()).horizontalAdvance(text);
+}
+
+int ResultLabel::room() const
+{
+    return viewport()->width();
 }
 
 void ResultLabel::changeEvent(QEvent *event)
 {
     QTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        fit();
+        emit roomChanged();
 }
 
 void ResultLabel::resizeEvent(QResizeEvent *event)
 {
     QTextEdit::resizeEvent(event);
-    fit();
-}
-
-void ResultLabel::fit()
-{
-    const auto width = [this](std::string_view text, double points) {
-        QFont font = this->font();
-        font.setPointSizeF(points);
-        return QFontMetricsF(font, viewport())
-            .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
-    const std::string result = m_text.toStdString();
-    const ResultFit fit = fitResult(result, viewport()->width(), width);
-    QFont fitted = font();
-    fitted.setPointSizeF(fit.points);
-    document()->setDefaultFont(fitted);
-    if (fit.breakBefore == std::string::npos) {
-        setLineWrapMode(QTextEdit::NoWrap);
-    } else {
-        // The text stays whole; only its drawing wraps, anywhere, at a width that holds all
-        // before the break and not one letter more.
-        setWordWrapMode(QTextOption::WrapAnywhere);
-        setLineWrapMode(QTextEdit::FixedPixelWidth);
-        setLineWrapColumnOrWidth(
-            static_cast<int>(std::ceil(width(result.substr(0, fit.breakBefore), fit.points))) + 1);
-    }
-    setPlainText(m_text);
+    emit roomChanged();
 }
 
 } // namespace tessaly

@@ -3,12 +3,13 @@
 
 #include <QTextEdit>
 
+#include <optional>
+
 namespace tessaly {
 
-// A label for the result, fitted as every front end fits it: whole on one line in the largest
-// size that fits, down to the window's font, and only past that drawn over two lines, before the
-// exponent. Its text is always the whole result, as the user selects and copies it. Screen
-// readers see a static text whose name is the result.
+// The result as drawn: its whole text, selectable and copyable, at the size and with the break
+// that the window's shared fit gives it. It keeps no result of its own, and says when the room
+// for one has changed. Screen readers see a notification named by the result.
 class ResultLabel : public QTextEdit
 {
     Q_OBJECT
@@ -17,18 +18,23 @@ public:
     explicit ResultLabel(QWidget *parent = nullptr);
 
     [[nodiscard]] QString text() const;
-    void setText(const QString &text);
+    // Draws text at points, on one line or, given a width, wrapped at that width.
+    void showFitted(const QString &text, double points, std::optional<int> wrapWidth);
+    // A text's width in the label's face at points, in pixels, and the width it has for one line.
+    [[nodiscard]] double widthOf(const QString &text, double points) const;
+    [[nodiscard]] int room() const;
+
+signals:
+    void roomChanged();
 
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-
-private:
-    // Lays the text out again for the label's font and width.
-    void fit();
-
-    QString m_text;
 };
+
+// How screen readers see every ResultLabel; Qt asks for that at a widget's first accessibility
+// event, so this comes before the first window is made.
+void installResultAccessible();
 
 } // namespace tessaly
 

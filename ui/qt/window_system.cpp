@@ -71,8 +71,8 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     if (heldAny("could not connect to display") || heldAny("Failed to create wl_display")) {
         const QByteArray tried
             = askedDisplay.isEmpty() ? describe("DISPLAY") : "-display " + askedDisplay;
-        reason = "no display could be reached (" + tried + ", "
-            + describe("WAYLAND_DISPLAY") + "); for the command line, see tessaly --help";
+        reason = "no display could be reached (" + tried + ", " + describe("WAYLAND_DISPLAY")
+            + "); for the command line, see tessaly --help";
     } else {
         reason = qtReason(text);
     }

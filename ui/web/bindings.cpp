@@ -4,6 +4,7 @@
 //   start(page)           the page's Form1 from now on; loads the unit lists
 //   combo1DropDown()      the list opens: refilled, the typed text kept
 //   command1Clicked()     Convert
+//   command2Clicked()     Disclaimer
 //   label1Resized()       the result fitted again to the label's new room
 //   openQuestion(text)    the window filled in from a question, or the message box saying why not
 // The page's controls, places and faces are drawn at build time from the same layout tables
@@ -11,7 +12,6 @@
 #include "runtime/message_box.h"
 #include "ui/behaviour/form1_behaviour.h"
 #include "ui/behaviour/open_on_question.h"
-#include "ui/behaviour/result_fit.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -47,35 +47,34 @@ public:
     }
     std::string combo1Text() const override { return m_page.call<std::string>("combo1Text"); }
     std::string text1Text() const override { return m_page.call<std::string>("text1Text"); }
-    void setLabel1Caption(const std::string &caption) override
-    {
-        m_label1Text = caption;
-        fitLabel1();
-    }
     void restoreCombo1Text(const std::string &text, std::optional<std::size_t> item) override
     {
         m_page.call<void>("restoreCombo1Text", text, item ? static_cast<int>(*item) : -1);
     }
-
+    double label1Room() const override { return m_page.call<double>("label1Room"); }
+    double label1Width(std::string_view text, double points) const override
+    {
+        return m_page.call<double>("measureLabel1", std::string(text), points);
+    }
+    void showLabel1(const std::string &text, const ResultFit &fit) override
+    {
+        const int breakBefore
+            = fit.breakBefore == std::string::npos ? -1 : static_cast<int>(fit.breakBefore);
+        m_page.call<void>("showLabel1", text, fit.points, breakBefore);
+    }
+    void announceLabel1(const std::string &text) override
+    {
+        m_page.call<void>("announceLabel1", text);
+    }
+    void makeForm2() override { m_page.call<void>("makeForm2"); }
+    void showForm2() override { m_page.call<void>("showForm2"); }
     void fillIn(Category category, const std::string &pair, const std::string &value) override
     {
         m_page.call<void>("fillIn", static_cast<int>(category), pair, value);
     }
 
-    void fitLabel1()
-    {
-        const ResultFit fit = fitResult(m_label1Text, m_page.call<double>("label1Room"),
-            [this](std::string_view text, double points) {
-                return m_page.call<double>("measureLabel1", std::string(text), points);
-            });
-        const int breakBefore
-            = fit.breakBefore == std::string::npos ? -1 : static_cast<int>(fit.breakBefore);
-        m_page.call<void>("showLabel1", m_label1Text, fit.points, breakBefore);
-    }
-
 private:
     val m_page;
-    std::string m_label1Text;
 };
 
 // A browser cannot wait for the user inside a call, so the dialog opens and show() returns at
@@ -123,10 +122,16 @@ void command1Clicked()
         page->behaviour.command1Clicked();
 }
 
+void command2Clicked()
+{
+    if (page)
+        page->behaviour.command2Clicked();
+}
+
 void label1Resized()
 {
     if (page)
-        page->form1.fitLabel1();
+        page->form1.refitLabel1();
 }
 
 void openQuestion(const std::string &question)
@@ -145,6 +150,7 @@ EMSCRIPTEN_BINDINGS(tessaly)
     emscripten::function("start", &start);
     emscripten::function("combo1DropDown", &combo1DropDown);
     emscripten::function("command1Clicked", &command1Clicked);
+    emscripten::function("command2Clicked", &command2Clicked);
     emscripten::function("label1Resized", &label1Resized);
     emscripten::function("openQuestion", &openQuestion);
 }

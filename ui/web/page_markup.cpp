@@ -1,6 +1,7 @@
 // Draws the page's windows at build time, from the layout tables: `page_markup html` prints
-// Form1's controls as HTML, and the disclaimer's text as a template for its dialog; `page_markup
-// css` prints their places and faces as a style sheet. A page that arrives already drawn shows
+// Form1's controls, the message box and the disclaimer's window as HTML, the disclaimer's text
+// as a template for its dialog; `page_markup css` prints their places and faces as a style sheet,
+// and `page_markup title` the page's title. A page that arrives already drawn shows
 // its window and takes typing before its module has loaded; app.js only wires it to the core.
 // The style sheet cannot be inline attributes: the page's content security policy forbids them.
 #include "ui/layout/form1_layout.h"
@@ -12,7 +13,6 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tessaly {
 
@@ -54,10 +54,10 @@ std::string idOf(std::string_view name)
 }
 
 // Where a control's name for the ear is another control's caption, that control names it, so the
-// two cannot drift apart.
+// two cannot drift apart. The result is named by what it shows, which needs nothing here.
 std::string namedBy(const Control &control)
 {
-    if (control.accessibleName.empty())
+    if (layout::namingOf(control) != layout::Naming::Given)
         return {};
     const auto *const label = std::find_if(
         form1::controls.begin(), form1::controls.end(), [&control](const Control &other) {
@@ -68,18 +68,27 @@ std::string namedBy(const Control &control)
         : R"( aria-label=")" + escaped(control.accessibleName) + '"';
 }
 
-void writeControl(std::ostream &out, const Control &control, const std::vector<Control> &ordered);
+void writeControl(std::ostream &out, const Control &control);
 
 // A frame's controls inside it, all in the window order, which is the Tab order.
-void writeChildren(std::ostream &out, std::string_view parent, const std::vector<Control> &ordered)
+void writeChildren(std::ostream &out, std::string_view parent)
 {
-    for (const Control &control : ordered) {
+    for (const Control &control : form1::windowOrder) {
         if (control.parent == parent)
-            writeControl(out, control, ordered);
+            writeControl(out, control);
     }
 }
 
-void writeControl(std::ostream &out, const Control &control, const std::vector<Control> &ordered)
+// The category an option chooses, as the number the page's module knows it by.
+int categoryOf(const Control &option)
+{
+    const auto *entry = std::find_if(form1::categoryOptions.begin(), form1::categoryOptions.end(),
+        [&option](
+            const form1::CategoryOption &known) { return known.option->name == option.name; });
+    return static_cast<int>(entry->category);
+}
+
+void writeControl(std::ostream &out, const Control &control)
 {
     const std::string id = idOf(control.name);
     const std::string place = R"( data-control=")" + std::string(control.name) + '"';
@@ -88,23 +97,25 @@ void writeControl(std::ostream &out, const Control &control, const std::vector<C
     case Kind::Frame:
         out << R"(<fieldset class="control" id=")" << id << '"' << place << "><legend>" << caption
             << "</legend>\n";
-        writeChildren(out, control.name, ordered);
+        writeChildren(out, control.name);
         out << "</fieldset>\n";
         return;
     case Kind::OptionButton:
-        // The first category is the one chosen at start.
         out << R"(<label class="control option")" << place
-            << R"(><input type="radio" name="category" id=")" << id << '"'
-            << (control.name == form1::Option1.name ? " checked" : "") << ">" << caption
-            << "</label>\n";
+            << R"(><input type="radio" name="category" id=")" << id << R"(" data-category=")"
+            << categoryOf(control) << '"'
+            << (control.name == form1::optionOf(form1::startingCategory).name ? " checked" : "")
+            << ">" << caption << "</label>\n";
         return;
     case Kind::TextBox:
         out << R"(<input class="control" type="text" id=")" << id << '"' << place
             << namedBy(control) << " autocomplete=\"off\">\n";
         return;
     case Kind::ResultLabel:
-        out << R"(<div class="control" id=")" << id << '"' << place << R"( role="status")"
-            << namedBy(control) << "></div>\n";
+        // What screen readers hear of it is said in a polite live region of its own, so that
+        // the same result asked for again is heard again.
+        out << R"(<div class="control" id=")" << id << '"' << place << "></div>\n"
+            << R"(<div class="spoken" id=")" << id << R"(-said" role="status"></div>)" << '\n';
         return;
     case Kind::CommandButton:
         out << R"(<button class="control" type="button" id=")" << id << '"' << place << '>'
@@ -139,14 +150,24 @@ void writeControl(std::ostream &out, const Control &control, const std::vector<C
     }
 }
 
+// The main window, the message box, and the disclaimer window with its text held back until it
+// is first made.
 void writeHtml(std::ostream &out)
 {
-    std::vector<Control> ordered(form1::controls.begin(), form1::controls.end());
-    std::stable_sort(ordered.begin(), ordered.end(),
-        [](const Control &a, const Control &b) { return a.tabIndex < b.tabIndex; });
-    out << "<main id=\"form1\" aria-label=\"Tessaly\">\n";
-    writeChildren(out, {}, ordered);
+    const std::string title = escaped(form1::title);
+    out << R"(<main id="form1" aria-label=")" << title << "\">\n";
+    writeChildren(out, {});
     out << "</main>\n"
+        << R"(<dialog id="message" role="alertdialog" aria-labelledby="message-title" )"
+        << R"(aria-describedby="message-prompt">)" << '\n'
+        << R"(  <h1 id="message-title">)" << title << "</h1>\n"
+        << R"(  <p id="message-prompt"></p>)" << '\n'
+        << R"(  <form method="dialog"><button type="submit" autofocus>OK</button></form>)" << '\n'
+        << "</dialog>\n"
+        << R"(<dialog id="form2" aria-labelledby="form2-title">)" << '\n'
+        << R"(  <h1 id="form2-title">)" << escaped(form2::title) << "</h1>\n"
+        << R"(  <form method="dialog"><button type="submit">Close</button></form>)" << '\n'
+        << "</dialog>\n"
         << R"(<template id="form2-text"><p id="form2-)" << idOf(form2::Label1.name) << R"(">)"
         << escaped(form2::Label1.caption) << "</p></template>\n";
 }
@@ -195,12 +216,14 @@ void writeCss(std::ostream &out)
 int main(int argc, char **argv)
 {
     const std::string_view what = argc == 2 ? argv[1] : "";
-    if (what == "html")
+    if (what == "title")
+        std::cout << tessaly::form1::title;
+    else if (what == "html")
         tessaly::writeHtml(std::cout);
     else if (what == "css")
         tessaly::writeCss(std::cout);
     else {
-        std::cerr << "Usage: page_markup html|css\n";
+        std::cerr << "Usage: page_markup title|html|css\n";
         return 2;
     }
     std::cout.flush();

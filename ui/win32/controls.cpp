@@ -1,5 +1,6 @@
 #include "ui/win32/controls.h"
 
+#include "ui/behaviour/result_fit.h"
 #include "ui/win32/resources.h"
 #include "ui/win32/utf16.h"
 
@@ -39,6 +40,66 @@ WindowKind windowKind(layout::Kind kind)
     }
     // Drawn by drawLabel(), which breaks lines as the other systems do.
     return {WC_STATICW, SS_OWNERDRAW};
+}
+
+// The result box is a multi-line edit, which by its nature keeps Tab, Enter and Esc (Esc even
+// closes the window around it); as a label it takes the characters that copy it and gives the
+// dialog manager the rest.
+LRESULT CALLBACK resultBoxProc(
+    HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_GETDLGCODE)
+        return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// The check box is only as wide as its box, so the focus frame that the control draws around its
+// caption is clipped away; it is drawn around the box instead, within the control's rectangle.
+LRESULT CALLBACK checkBoxProc(
+    HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    switch (message) {
+    case WM_PAINT:
+        if (GetFocus() == window
+            && (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
+            RECT box{};
+            GetClientRect(window, &box);
+            HDC dc = GetDC(window);
+            DrawFocusRect(dc, &box);
+            ReleaseDC(window, dc);
+        }
+        break;
+    // The control repaints parts of itself, without WM_PAINT, on each of these.
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+    case BM_SETCHECK:
+    case BM_SETSTATE:
+    case WM_LBUTTONUP:
+    case WM_KEYUP:
+        InvalidateRect(window, nullptr, TRUE);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+// The result box wraps only where the shared fit lets a result break, so that the break is in
+// the drawing alone and the box's text stays the whole result.
+int CALLBACK resultWordBreak(LPWSTR text, int current, int length, int code)
+{
+    const std::size_t found = resultBreak(narrow(std::wstring_view(text, length)));
+    const int at = found == std::string::npos ? -1 : static_cast<int>(found);
+    switch (code) {
+    case WB_LEFT:
+        return at >= 0 && at <= current ? at : 0;
+    case WB_RIGHT:
+        return at > current ? at : length;
+    default:
+        return FALSE;
+    }
 }
 
 // How many items the open pair list shows before it scrolls.
@@ -100,8 +161,21 @@ HWND createControl(const layout::Control &control, const Twips &rect, HWND paren
     if (window == nullptr)
         return nullptr;
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (control.kind == layout::Kind::ComboBox)
+    switch (control.kind) {
+    case layout::Kind::ComboBox:
         fitField(window, atDpi(rect.height, dpi));
+        break;
+    case layout::Kind::ResultLabel:
+        SetWindowSubclass(window, resultBoxProc, 0, 0);
+        SendMessageW(window, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(resultWordBreak));
+        SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        break;
+    case layout::Kind::CheckBox:
+        SetWindowSubclass(window, checkBoxProc, 0, 0);
+        break;
+    default:
+        break;
+    }
     return window;
 }
 

@@ -31,7 +31,9 @@ namespace tessaly::win32 {
 // The control's standard window, at rect (twips in the window) for dpi, with the id given.
 // Where a control starts a group of the dialog manager's (every control but the option buttons
 // after the first), firstOfGroup is true. A check box carries its name as its caption, clipped
-// away by its width, since screen readers name it by that. In the font given.
+// away by its width, since screen readers name it by that, and draws its focus around its box;
+// the result's edit box passes the dialog manager's keys on as a label does, and wraps only
+// where its fit breaks it. In the font given.
 [[nodiscard]] HWND createControl(const layout::Control &control, const Twips &rect, HWND parent,
     int id, bool firstOfGroup, HFONT font);
 

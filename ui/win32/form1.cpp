@@ -3,13 +3,11 @@
 #include "ui/behaviour/result_fit.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/form2.h"
+#include "ui/win32/live_region.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/utf16.h"
 
-#include <algorithm>
-#include <numeric>
 #include <stdexcept>
-#include <vector>
 
 namespace tessaly::win32 {
 
@@ -21,66 +19,6 @@ constexpr DWORD style = WS_OVERLAPPEDWINDOW;
 // is the default or the cancel button.
 constexpr int firstControlId = 100;
 
-// The result box is a multi-line edit, which by its nature keeps Tab, Enter and Esc (Esc even
-// closes the window around it); as a label it takes the characters that copy it and gives the
-// dialog manager the rest.
-LRESULT CALLBACK resultBoxProc(
-    HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (message == WM_GETDLGCODE)
-        return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-// The check box is only as wide as its box, so the focus frame that the control draws around its
-// caption is clipped away; it is drawn around the box instead, within the control's rectangle.
-LRESULT CALLBACK checkBoxProc(
-    HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    switch (message) {
-    case WM_PAINT:
-        if (GetFocus() == window
-            && (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
-            RECT box{};
-            GetClientRect(window, &box);
-            HDC dc = GetDC(window);
-            DrawFocusRect(dc, &box);
-            ReleaseDC(window, dc);
-        }
-        break;
-    // The control repaints parts of itself, without WM_PAINT, on each of these.
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_UPDATEUISTATE:
-    case BM_SETCHECK:
-    case BM_SETSTATE:
-    case WM_LBUTTONUP:
-    case WM_KEYUP:
-        InvalidateRect(window, nullptr, TRUE);
-        break;
-    default:
-        break;
-    }
-    return result;
-}
-
-// The result box wraps only where the shared fit lets a result break, so that the break is in
-// the drawing alone and the box's text stays the whole result.
-int CALLBACK resultWordBreak(LPWSTR text, int current, int length, int code)
-{
-    const std::size_t found = resultBreak(narrow(std::wstring_view(text, length)));
-    const int at = found == std::string::npos ? -1 : static_cast<int>(found);
-    switch (code) {
-    case WB_LEFT:
-        return at >= 0 && at <= current ? at : 0;
-    case WB_RIGHT:
-        return at > current ? at : length;
-    default:
-        return FALSE;
-    }
-}
-
 } // namespace
 
 Form1::Form1(MessageBox *messageBox)
@@ -89,7 +27,7 @@ Form1::Form1(MessageBox *messageBox)
         throw std::runtime_error("cannot register the main window's class");
     const UINT dpi = GetDpiForSystem();
     const SIZE size = windowSize(form1::clientArea, style, dpi);
-    m_window = CreateWindowExW(0, className, widen(TESSALY_NAME).c_str(), style, CW_USEDEFAULT,
+    m_window = CreateWindowExW(0, className, widen(form1::title).c_str(), style, CW_USEDEFAULT,
         CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (m_window == nullptr)
         throw std::runtime_error("cannot create the main window");
@@ -109,7 +47,7 @@ Form1::Form1(MessageBox *messageBox)
         m_ownMessageBox = std::make_unique<SystemMessageBox>(m_window);
         messageBox = m_ownMessageBox.get();
     }
-    SendMessageW(Option1, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(control(form1::optionOf(form1::startingCategory)), BM_SETCHECK, BST_CHECKED, 0);
     m_behaviour = std::make_unique<Form1Behaviour>(*this, *messageBox);
 }
 
@@ -127,46 +65,42 @@ void Form1::createControls()
 {
     // Windows order the controls as they are created: Tab follows that order, and a screen
     // reader names a field by the label just before it.
-    std::vector<std::size_t> order(form1::controls.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        return form1::controls[a].tabIndex < form1::controls[b].tabIndex;
-    });
     bool inOptions = false;
-    for (const std::size_t index : order) {
-        const layout::Control &entry = form1::controls[index];
+    for (const layout::Control &entry : form1::windowOrder) {
         const bool option = entry.kind == layout::Kind::OptionButton;
-        if (!entry.accessibleName.empty() && entry.kind != layout::Kind::CheckBox)
-            static_cast<void>(createNameLabel(entry.accessibleName, m_window));
+        const layout::Naming naming = layout::namingOf(entry);
+        // A check box is named by its own caption, which its width clips away; the result by
+        // what it shows, which its label here is kept to.
+        HWND name = nullptr;
+        if (naming == layout::Naming::Shown
+            || (naming == layout::Naming::Given && entry.kind != layout::Kind::CheckBox))
+            name = createNameLabel(
+                naming == layout::Naming::Given ? entry.accessibleName : "", m_window);
         HWND created = createControl(entry, form1::windowTwips(entry), m_window,
-            firstControlId + static_cast<int>(index), !(option && inOptions),
+            firstControlId + static_cast<int>(&entry - form1::windowOrder.data()),
+            !(option && inOptions),
             entry.font == layout::Font::Large ? m_largeFont.get() : m_windowFont.get());
-        if (created == nullptr)
+        if (created == nullptr || (name == nullptr && naming == layout::Naming::Shown))
             throw std::runtime_error("cannot create the main window's controls");
         inOptions = option;
-        m_controls[index] = created;
+        m_controls[static_cast<std::size_t>(&entry - form1::windowOrder.data())] = created;
+        if (naming == layout::Naming::Shown)
+            m_label1Name = name;
     }
-    Option1 = control(form1::Option1);
-    Option2 = control(form1::Option2);
-    Option3 = control(form1::Option3);
     Text1 = control(form1::Text1);
     Command1 = control(form1::Command1);
     Label1 = control(form1::Label1);
     Combo1 = control(form1::Combo1);
     Command2 = control(form1::Command2);
-    Check1 = control(form1::Check1);
-    SetWindowSubclass(Label1, resultBoxProc, 0, 0);
-    SetWindowSubclass(Check1, checkBoxProc, 0, 0);
-    SendMessageW(Label1, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(resultWordBreak));
-    SendMessageW(Label1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    makePoliteLiveRegion(Label1);
     // Empty, the result shows in its own font, which it was made with.
     m_label1Points = layout::largeFace.points;
 }
 
 HWND Form1::control(const layout::Control &entry) const
 {
-    for (std::size_t i = 0; i < form1::controls.size(); ++i) {
-        if (form1::controls[i].name == entry.name)
+    for (std::size_t i = 0; i < form1::windowOrder.size(); ++i) {
+        if (form1::windowOrder[i].name == entry.name)
             return m_controls[i];
     }
     return nullptr;
@@ -177,13 +111,13 @@ void Form1::scaleTo(UINT dpi)
     m_dpi = dpi;
     m_windowFont = createFont(layout::Font::Window, dpi);
     m_largeFont = createFont(layout::Font::Large, dpi);
-    for (std::size_t i = 0; i < form1::controls.size(); ++i) {
-        const layout::Control &entry = form1::controls[i];
+    for (std::size_t i = 0; i < form1::windowOrder.size(); ++i) {
+        const layout::Control &entry = form1::windowOrder[i];
         HFONT font = entry.font == layout::Font::Large ? m_largeFont.get() : m_windowFont.get();
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         place(m_controls[i], entry.kind, form1::windowTwips(entry), dpi);
     }
-    fitLabel1();
+    refitLabel1();
 }
 
 LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -205,7 +139,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         else if (from == Command1 && code == BN_CLICKED)
             m_behaviour->command1Clicked();
         else if (from == Command2 && code == BN_CLICKED)
-            command2Clicked();
+            m_behaviour->command2Clicked();
         return 0;
     }
     case WM_DRAWITEM:
@@ -243,15 +177,12 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool Form1::isOptionSelected(Category category) const
 {
-    HWND option = category == Category::Length ? Option1
-        : category == Category::Mass           ? Option2
-                                               : Option3;
-    return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(control(form1::optionOf(category)), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 CheckValue Form1::check1Value() const
 {
-    switch (SendMessageW(Check1, BM_GETCHECK, 0, 0)) {
+    switch (SendMessageW(control(form1::Check1), BM_GETCHECK, 0, 0)) {
     case BST_CHECKED:
         return CheckValue::Ticked;
     case BST_INDETERMINATE:
@@ -281,38 +212,44 @@ std::string Form1::text1Text() const
     return narrow(windowText(Text1));
 }
 
-void Form1::setLabel1Caption(const std::string &caption)
-{
-    m_label1Text = caption;
-    fitLabel1();
-}
-
 std::string Form1::label1Shown() const
 {
     return narrow(windowText(Label1));
 }
 
-void Form1::fitLabel1()
+double Form1::label1Room() const
 {
     RECT room{};
     SendMessageW(Label1, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-    HDC dc = GetDC(Label1);
-    const ResultFit fit = fitResult(
-        m_label1Text, room.right - room.left, [&](std::string_view text, double points) {
-            const FontHandle font = createFont(layout::largeFace, points, m_dpi);
-            const HGDIOBJ previous = SelectObject(dc, font.get());
-            const std::wstring wide = widen(text);
-            SIZE extent{};
-            GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-            SelectObject(dc, previous);
-            return static_cast<double>(extent.cx);
-        });
-    ReleaseDC(Label1, dc);
+    return room.right - room.left;
+}
 
+double Form1::label1Width(std::string_view text, double points) const
+{
+    HDC dc = GetDC(Label1);
+    const FontHandle font = createFont(layout::largeFace, points, m_dpi);
+    const HGDIOBJ previous = SelectObject(dc, font.get());
+    const std::wstring wide = widen(text);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(Label1, dc);
+    return extent.cx;
+}
+
+void Form1::showLabel1(const std::string &text, const ResultFit &fit)
+{
     m_label1Font = createFont(layout::largeFace, fit.points, m_dpi);
     m_label1Points = fit.points;
     SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(m_label1Font.get()), TRUE);
-    SetWindowTextW(Label1, widen(m_label1Text).c_str());
+    const std::wstring wide = widen(text);
+    SetWindowTextW(Label1, wide.c_str());
+    SetWindowTextW(m_label1Name, wide.c_str());
+}
+
+void Form1::announceLabel1(const std::string &)
+{
+    announceLiveRegion(Label1);
 }
 
 void Form1::restoreCombo1Text(const std::string &text, std::optional<std::size_t> item)
@@ -322,10 +259,13 @@ void Form1::restoreCombo1Text(const std::string &text, std::optional<std::size_t
         SendMessageW(Combo1, CB_SETCURSEL, *item, 0);
 }
 
-void Form1::command2Clicked()
+void Form1::makeForm2()
 {
-    if (!m_form2)
-        m_form2 = std::make_unique<Form2>();
+    m_form2 = std::make_unique<Form2>();
+}
+
+void Form1::showForm2()
+{
     m_form2->show();
 }
 

@@ -41,8 +41,13 @@ public:
     void combo1AddItem(const std::string &item) override;
     [[nodiscard]] std::string combo1Text() const override;
     [[nodiscard]] std::string text1Text() const override;
-    void setLabel1Caption(const std::string &caption) override;
     void restoreCombo1Text(const std::string &text, std::optional<std::size_t> item) override;
+    [[nodiscard]] double label1Room() const override;
+    [[nodiscard]] double label1Width(std::string_view text, double points) const override;
+    void showLabel1(const std::string &text, const ResultFit &fit) override;
+    void announceLabel1(const std::string &text) override;
+    void makeForm2() override;
+    void showForm2() override;
 
     // The result's text as the control holds it, and its size in points.
     [[nodiscard]] std::string label1Shown() const;
@@ -54,21 +59,17 @@ private:
 
     void createControls();
     void scaleTo(UINT dpi);
-    void fitLabel1();
-
-    void command2Clicked();
 
     HWND m_window = nullptr;
-    std::array<HWND, form1::controls.size()> m_controls{};
-    HWND Option1 = nullptr;
-    HWND Option2 = nullptr;
-    HWND Option3 = nullptr;
+    // In the window order, as created.
+    std::array<HWND, form1::windowOrder.size()> m_controls{};
     HWND Text1 = nullptr;
     HWND Command1 = nullptr;
     HWND Label1 = nullptr;
+    // The label only screen readers see, which names the result by its text.
+    HWND m_label1Name = nullptr;
     HWND Combo1 = nullptr;
     HWND Command2 = nullptr;
-    HWND Check1 = nullptr;
     // Where the focus was when another window took it, to go back there.
     HWND m_focus = nullptr;
 
@@ -77,7 +78,6 @@ private:
     FontHandle m_largeFont;
     FontHandle m_label1Font;
     double m_label1Points = 0;
-    std::string m_label1Text;
 
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<MessageBox> m_ownMessageBox;

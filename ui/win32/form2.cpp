@@ -20,8 +20,8 @@ Form2::Form2()
 {
     if (!registerWindowClass(className, windowProc))
         throw std::runtime_error("cannot register the disclaimer window's class");
-    m_window = CreateWindowExW(0, className, L"Disclaimer", style, CW_USEDEFAULT, CW_USEDEFAULT, 0,
-        0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    m_window = CreateWindowExW(0, className, widen(form2::title).c_str(), style, CW_USEDEFAULT,
+        CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (m_window == nullptr)
         throw std::runtime_error("cannot create the disclaimer window");
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

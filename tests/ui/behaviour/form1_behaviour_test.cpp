@@ -31,15 +31,31 @@ public:
     void combo1AddItem(const std::string &item) override { controls.combo1AddItem(item); }
     std::string combo1Text() const override { return controls.combo1Text(); }
     std::string text1Text() const override { return controls.text1Text(); }
-    void setLabel1Caption(const std::string &caption) override
-    {
-        controls.setLabel1Caption(caption);
-    }
     void restoreCombo1Text(const std::string &text, std::optional<std::size_t> item) override
     {
         controls.comboText = text;
         highlighted = item;
     }
+    // Ten units a character at 12 points, in proportion at other sizes.
+    double label1Room() const override { return room; }
+    double label1Width(std::string_view text, double points) const override
+    {
+        return static_cast<double>(text.size()) * 10 * points / 12;
+    }
+    void showLabel1(const std::string &text, const ResultFit &fit) override
+    {
+        controls.caption = text;
+        shownAt = fit.points;
+    }
+    void announceLabel1(const std::string &text) override { announced.push_back(text); }
+    void makeForm2() override { ++form2sMade; }
+    void showForm2() override { ++form2Shown; }
+
+    double room = 200;
+    double shownAt = 0;
+    std::vector<std::string> announced;
+    int form2sMade = 0;
+    int form2Shown = 0;
 };
 
 // The typed text survives every refill, and only an item it names exactly is highlighted.
@@ -77,6 +93,60 @@ TEST(Form1BehaviourTest, RefillKeepsTheTypedTextAndHighlightsAnExactMatch)
     behaviour.command1Clicked();
     EXPECT_EQ(window.controls.caption, "27");
     EXPECT_TRUE(messages.prompts.empty());
+}
+
+// Each result Convert shows is announced, the same one again too; a Convert that the disclaimer
+// stops, or that shows nothing, announces nothing.
+TEST(Form1BehaviourTest, AnnouncesEachResultShown)
+{
+    struct Press
+    {
+        std::string input;
+        CheckValue check;
+        std::vector<std::string> announced;
+    };
+    const std::vector<Press> presses{
+        {"300", CheckValue::Ticked, {"27"}},
+        {"300", CheckValue::Ticked, {"27", "27"}},
+        {"301", CheckValue::Unticked, {"27", "27"}},
+        {"abc", CheckValue::Ticked, {"27", "27"}},
+        {"1e308", CheckValue::Greyed, {"27", "27", "1E+308"}},
+    };
+    FakeForm1 window;
+    RecordingMessageBox messages;
+    Form1Behaviour behaviour(window, messages);
+    window.controls.comboText = "Kelvin to Celsius";
+    for (const Press &press : presses) {
+        window.controls.inputText = press.input;
+        window.controls.check = press.check;
+        behaviour.command1Clicked();
+        EXPECT_EQ(window.announced, press.announced) << press.input;
+    }
+    EXPECT_EQ(messages.prompts.size(), 1U);
+}
+
+// The result is fitted to the room it has, and again when that changes.
+TEST(Form1BehaviourTest, FitsTheResultAgainWhenItsRoomChanges)
+{
+    FakeForm1 window;
+    window.setLabel1Caption("1.23456789012346E+17");
+    EXPECT_EQ(window.shownAt, 12);
+    window.room = 150;
+    window.refitLabel1();
+    EXPECT_EQ(window.controls.caption, "1.23456789012346E+17");
+    EXPECT_EQ(window.shownAt, 9);
+}
+
+TEST(Form1BehaviourTest, MakesOneDisclaimerWindowOnFirstUse)
+{
+    FakeForm1 window;
+    RecordingMessageBox messages;
+    Form1Behaviour behaviour(window, messages);
+    EXPECT_EQ(window.form2sMade, 0);
+    behaviour.command2Clicked();
+    behaviour.command2Clicked();
+    EXPECT_EQ(window.form2sMade, 1);
+    EXPECT_EQ(window.form2Shown, 2);
 }
 
 } // namespace

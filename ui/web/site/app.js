@@ -3,7 +3,8 @@
 // (tessaly.js), which gives every answer, and otherwise only measures, draws and forwards events.
 // bindings.cpp says what each call to the module does.
 const byId = (id) => document.getElementById(id);
-const categories = ['option1', 'option2', 'option3'];
+// The option of a category, by the number the module gives it, as the markup marks it.
+const optionOf = (category) => document.querySelector(`[data-category="${category}"]`);
 
 // The core once it has loaded and started (at the end of this file).
 let tessaly = null;
@@ -121,12 +122,12 @@ class Combobox {
 }
 
 const form1 = byId('form1');
-const [text1, label1, check1, message, form2] =
-    ['text1', 'label1', 'check1', 'message', 'form2'].map(byId);
+const [text1, label1, said, check1, message, form2] =
+    ['text1', 'label1', 'label1-said', 'check1', 'message', 'form2'].map(byId);
 const combobox = new Combobox(byId('combo1').parentElement, (core) => core.combo1DropDown());
 const measure = document.createElement('canvas').getContext('2d');
 const page = {
-    isOptionSelected: (category) => byId(categories[category]).checked,
+    isOptionSelected: (category) => optionOf(category).checked,
     check1Value: () => (check1.indeterminate ? 2 : check1.checked ? 1 : 0),
     combo1Clear: () => combobox.clear(),
     combo1AddItem: (text) => combobox.add(text),
@@ -152,8 +153,20 @@ const page = {
         else
             label1.textContent = text;
     },
+    // The live region speaks what changes in it: emptied first, it changes even when the same
+    // result is asked for again.
+    announceLabel1: (text) => {
+        said.replaceChildren();
+        requestAnimationFrame(() => { said.textContent = text; });
+    },
+    makeForm2: () => {
+        form2.insertBefore(byId('form2-text').content.cloneNode(true), form2.querySelector('form'));
+    },
+    showForm2: () => {
+        if (!form2.open) form2.show();
+    },
     fillIn: (category, pair, value) => {
-        byId(categories[category]).checked = true;
+        optionOf(category).checked = true;
         combobox.input.value = pair;
         text1.value = value;
     },
@@ -164,12 +177,7 @@ const page = {
 };
 
 byId('command1').addEventListener('click', () => withCore((core) => core.command1Clicked()));
-// The disclaimer's dialog gets its text on first use, and is one dialog however often it opens.
-byId('command2').addEventListener('click', () => {
-    if (!byId('form2-label1'))
-        form2.insertBefore(byId('form2-text').content.cloneNode(true), form2.querySelector('form'));
-    if (!form2.open) form2.show();
-});
+byId('command2').addEventListener('click', () => withCore((core) => core.command2Clicked()));
 
 // On a screen narrower than the window, the whole window is scaled down to fit.
 const fit = () => {
