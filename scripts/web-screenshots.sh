@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Redraws docs/web-page.png (a desktop browser at 100 %) and docs/web-page-narrow.png (a phone's
-# 360 px wide screen) from the real page in headless Chromium, with 2.5 pounds converted to
-# kilograms, served from 127.0.0.1.
+# Redraws docs/web-page.png (a desktop browser at 100 %), docs/web-page-narrow.png (a phone's
+# 360 px wide screen) and docs/web-page-dark.png (a system in its dark scheme) from the real page
+# in headless Chromium, with 2.5 pounds converted to kilograms, served from 127.0.0.1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build-web.sh
@@ -15,8 +15,12 @@ import page_test  # noqa: E402  (reads the site's folder from its arguments)
 
 class Pictures(page_test.PageTest):
     def test_pictures(self):
-        for name, size in [('web-page', (800, 600)), ('web-page-narrow', (360, 640))]:
+        for name, size, scheme in [('web-page', (800, 600), 'light'),
+                                   ('web-page-narrow', (360, 640), 'light'),
+                                   ('web-page-dark', (800, 600), 'dark')]:
             self.browser.set_window_size(*size)
+            self.browser.execute_cdp_cmd('Emulation.setEmulatedMedia', {
+                'features': [{'name': 'prefers-color-scheme', 'value': scheme}]})
             self.load(self.address)
             self.control('radio', 'Mass').click()
             self.assertEqual(self.convert('Pounds to Kilograms', '2.5'), '1.133980925')

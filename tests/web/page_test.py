@@ -385,6 +385,45 @@ class PageTest(unittest.TestCase):
                 finally:
                     self.browser.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
 
+    def test_dark_and_forced_colours_keep_every_text_readable_and_pass_axe(self):
+        for feature, value in [('prefers-color-scheme', 'dark'), ('forced-colors', 'active')]:
+            with self.subTest(feature=feature):
+                self.browser.execute_cdp_cmd('Emulation.setEmulatedMedia',
+                                             {'features': [{'name': feature, 'value': value}]})
+                try:
+                    self.load()
+                    self.assertEqual(self.convert('Kelvin to Celsius', '300'), '27')
+                    # Each text's contrast with what it is drawn on, where below 3 to 1.
+                    self.assertEqual(self.browser.execute_script("""
+                        const luminance = (colour) => {
+                            const [r, g, b] = colour.match(/[\\d.]+/g).slice(0, 3).map((c) => {
+                                c /= 255;
+                                return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+                            });
+                            return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+                        };
+                        const ground = (element) => {
+                            for (; element; element = element.parentElement) {
+                                const colour = getComputedStyle(element).backgroundColor;
+                                if (!/^rgba\\(.*, 0\\)$/.test(colour) && colour !== 'transparent')
+                                    return colour;
+                            }
+                            return 'rgb(255, 255, 255)';
+                        };
+                        return [...document.querySelectorAll(
+                            '#form1 button, #form1 input[type=text], #form1 legend, '
+                            + '#form1 label, #form1 .label, #label1')]
+                            .map((element) => {
+                                const [a, b] = [getComputedStyle(element).color, ground(element)]
+                                    .map(luminance).sort((x, y) => y - x);
+                                return [element.id || element.textContent, (a + 0.05) / (b + 0.05)];
+                            })
+                            .filter(([, ratio]) => ratio < 3);
+                    """), [])
+                    self.assertEqual(self.violations(), [])
+                finally:
+                    self.browser.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
+
     def test_roles_names_and_no_policy_violation(self):
         self.assertEqual(self.browser.title, 'Tessaly')
         self.assertEqual(self.browser.execute_script('return (1.5).toLocaleString()'), '1,5')
