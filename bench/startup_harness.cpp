@@ -6,6 +6,7 @@
 //
 // Usage: startup_harness [--runs N] [--warmup N] [--disclaimer] NAME=PROGRAM [NAME=PROGRAM ...]
 #include "ui/layout/form1_layout.h"
+#include "ui/layout/form2_layout.h"
 
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
@@ -270,10 +271,11 @@ Run measure(Display &display, const Program &program, Disclaimer *disclaimer)
         execl(program.path.c_str(), program.path.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
-    const auto window = awaitWindow(display, "Tessaly", start, run.mappedMs, &run.paintedMs);
+    const std::string title(form1::title);
+    const auto window = awaitWindow(display, title, start, run.mappedMs, &run.paintedMs);
     if (!window) {
         stop(pid);
-        die(program.name + ": no window titled Tessaly was mapped and drawn");
+        die(program.name + ": no window titled " + title + " was mapped and drawn");
     }
     sleep(1);
     run.rssMiB = statusMiB(pid, "status", "VmRSS");
@@ -289,7 +291,8 @@ Run measure(Display &display, const Program &program, Disclaimer *disclaimer)
             const auto clicked = Clock::now();
             display.release();
             double mappedMs = 0;
-            const auto shown = awaitWindow(display, "Disclaimer", clicked, mappedMs, nullptr);
+            const auto shown
+                = awaitWindow(display, std::string(form2::title), clicked, mappedMs, nullptr);
             if (!shown)
                 die(program.name + ": the disclaimer window did not map");
             (time == 0 ? disclaimer->firstMs : disclaimer->againMs).push_back(mappedMs);
@@ -370,11 +373,19 @@ int main(int argc, char *argv[])
                 s.median, s.min, s.max);
         }
     }
-    if (programs.size() >= 2) {
-        std::printf("\n%s / %s (medians)\n", programs[0].name.c_str(), programs[1].name.c_str());
+    // Against each other program: the ratio of the medians, and the median of the ratios of
+    // runs made side by side, which a slow moment of the machine touches in one round only.
+    for (std::size_t other = 1; other < programs.size(); ++other) {
+        std::printf("\n%s / %s\n", programs[0].name.c_str(), programs[other].name.c_str());
         for (std::size_t f = 0; f < figures.size(); ++f) {
-            std::printf("  %-18s ratio %.3f  difference %+.2f\n", figures[f].first,
-                medians[0][f] / medians[1][f], medians[0][f] - medians[1][f]);
+            const auto member = figures[f].second;
+            std::vector<double> ratios(results[0].size());
+            std::transform(results[0].begin(), results[0].end(), results[other].begin(),
+                ratios.begin(),
+                [member](const Run &run, const Run &then) { return run.*member / then.*member; });
+            std::printf("  %-18s ratio of medians %.3f  median ratio %.3f  difference %+.2f\n",
+                figures[f].first, medians[0][f] / medians[other][f], summarise(ratios).median,
+                medians[0][f] - medians[other][f]);
         }
     }
     if (disclaimer) {
