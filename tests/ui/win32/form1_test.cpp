@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -435,6 +436,9 @@ TEST_F(Form1Test, AnnouncesEachResultToScreenReaders)
     pump();
     EXPECT_EQ(heard.size(), 2U);
     UnhookWinEvent(hook);
+    std::printf(
+        "heard EVENT_OBJECT_LIVEREGIONCHANGED %zu times for the result, %p, reading \"%s\"\n",
+        heard.size(), static_cast<void *>(result), textOf(result).c_str());
 }
 
 // Every caption whole in its box, at 100, 150 and 200 %, as WM_DPICHANGED rescales the window.
