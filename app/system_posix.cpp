@@ -1,7 +1,7 @@
 #include "app/system.h"
 
+#include "app/start_failure.h"
 #include "cli/command_line.h"
-#include "ui/behaviour/start_failure.h"
 #include "ui/qt/window_options.h"
 
 #include <dlfcn.h>
@@ -43,6 +43,12 @@ int cannotOpen(std::string_view why)
     return 1;
 }
 
+// The window's own way of saying it cannot open: after it, the program ends.
+void windowCannotOpen(const char *why)
+{
+    static_cast<void>(cannotOpen(why));
+}
+
 } // namespace
 
 // The bytes as they came: POSIX has no other form of an argument.
@@ -70,7 +76,7 @@ int openWindow(std::span<const std::string> arguments)
     void *handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr)
         return cannotOpen(std::string("a part of Tessaly is missing or broken: ") + ::dlerror());
-    using Entry = int(int, char **);
+    using Entry = int(int, char **, void (*)(const char *));
     auto *entry = reinterpret_cast<Entry *>(::dlsym(handle, "tessaly_window_main"));
     if (entry == nullptr)
         return cannotOpen(
@@ -81,7 +87,7 @@ int openWindow(std::span<const std::string> arguments)
     std::transform(copies.begin(), copies.end(), argv.begin(),
         [](std::string &copy) -> char * { return copy.data(); });
     // Left loaded: the toolkit's own exit handlers still run from it.
-    return entry(static_cast<int>(copies.size()), argv.data());
+    return entry(static_cast<int>(copies.size()), argv.data(), windowCannotOpen);
 }
 
 int runCommandLine(std::span<const std::string> arguments)

@@ -1,5 +1,7 @@
 #include "app/system.h"
 
+#include "app/start_failure.h"
+
 #include "cli/command_line.h"
 #include "ui/win32/application.h"
 #include "ui/win32/utf16.h"
@@ -169,7 +171,16 @@ bool wantsWindow(std::span<const std::string> arguments)
 
 int openWindow(std::span<const std::string>)
 {
-    return win32::runWindows();
+    return win32::runWindows([](std::string_view why) {
+        const std::string text = startFailure(why);
+        // Double-clicked, the program has no standard error to say it on.
+        if (hasHandle(STD_ERROR_HANDLE)) {
+            std::fprintf(stderr, "%s\n", text.c_str());
+            return;
+        }
+        MessageBoxW(nullptr, win32::widen(text).c_str(), win32::widen(TESSALY_NAME).c_str(),
+            MB_OK | MB_ICONERROR);
+    });
 }
 
 int runCommandLine(std::span<const std::string> arguments)

@@ -1,7 +1,5 @@
 #include "ui/qt/window_system.h"
 
-#include "ui/behaviour/start_failure.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,6 +23,7 @@ struct HeldMessage
 QList<HeldMessage> held;
 // The X display named by the window option -display, which wins over DISPLAY; empty for none.
 QByteArray askedDisplay;
+WindowSystemCheck::CannotOpen reportFailure = nullptr;
 
 QByteArray describe(const char *variable)
 {
@@ -76,16 +75,16 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
     } else {
         reason = qtReason(text);
     }
-    std::fprintf(stderr, "%s\n", startFailure(reason.toStdString()).c_str());
-    std::fflush(stderr);
+    reportFailure(reason.constData());
     std::_Exit(1);
 }
 
 } // namespace
 
-WindowSystemCheck::WindowSystemCheck(int argc, char *argv[])
+WindowSystemCheck::WindowSystemCheck(int argc, char *argv[], CannotOpen cannotOpen)
     : m_previous(qInstallMessageHandler(holdOrGiveUp))
 {
+    reportFailure = cannotOpen;
     for (int i = 1; i + 1 < argc; ++i) {
         if (qstrcmp(argv[i], "-display") == 0)
             askedDisplay = argv[i + 1];

@@ -13,8 +13,11 @@ namespace tessaly {
 class WindowSystemCheck
 {
 public:
+    // How the program says that no window can be opened, given only why; it must not return.
+    using CannotOpen = void (*)(const char *why);
+
     // The arguments the QApplication is given, for the display they ask for.
-    WindowSystemCheck(int argc, char *argv[]);
+    WindowSystemCheck(int argc, char *argv[], CannotOpen cannotOpen);
     // Call once the QApplication exists.
     void passed();
 

@@ -1,12 +1,9 @@
 #include "ui/win32/application.h"
 
-#include "ui/behaviour/start_failure.h"
 #include "ui/win32/form1.h"
 #include "ui/win32/utf16.h"
 
-#include <cstdio>
 #include <exception>
-#include <string>
 
 namespace tessaly::win32 {
 
@@ -17,17 +14,6 @@ bool isOurs(HWND window)
     wchar_t name[32] = {};
     GetClassNameW(window, name, static_cast<int>(std::size(name)));
     return std::wstring_view(name).starts_with(L"Tessaly");
-}
-
-void reportFailure(const std::string &why)
-{
-    const std::string text = startFailure(why);
-    const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
-    if (error != nullptr && error != INVALID_HANDLE_VALUE) {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        return;
-    }
-    MessageBoxW(nullptr, widen(text).c_str(), widen(TESSALY_NAME).c_str(), MB_OK | MB_ICONERROR);
 }
 
 } // namespace
@@ -50,7 +36,7 @@ int runMessageLoop()
     return static_cast<int>(message.wParam);
 }
 
-int runWindows()
+int runWindows(const std::function<void(std::string_view why)> &cannotOpen)
 {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
@@ -60,7 +46,7 @@ int runWindows()
         UpdateWindow(form.window());
         return runMessageLoop();
     } catch (const std::exception &failure) {
-        reportFailure(failure.what());
+        cannotOpen(failure.what());
         return 1;
     }
 }

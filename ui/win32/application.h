@@ -3,6 +3,9 @@
 
 #include "ui/win32/windows_api.h"
 
+#include <functional>
+#include <string_view>
+
 namespace tessaly::win32 {
 
 // One message to its window, with the dialog manager's keys in Tessaly's windows.
@@ -12,9 +15,9 @@ void dispatch(const MSG &message);
 // Esc) in Tessaly's windows, until the main window closes; returns the quit code.
 int runMessageLoop();
 
-// The program's windows from start to close: 0, or 1 where they cannot be made, which is said on
-// standard error or, with no standard error to say it on, in a message box.
-int runWindows();
+// The program's windows from start to close: 0, or 1 where they cannot be made, after telling
+// cannotOpen why.
+int runWindows(const std::function<void(std::string_view why)> &cannotOpen);
 
 } // namespace tessaly::win32
 
