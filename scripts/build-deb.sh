@@ -9,10 +9,7 @@ out=$(mkdir -p "$1" && cd "$1" && pwd)
 version=$(cd "$top" && dpkg-parsechangelog -S Version)
 source_dir="$out/tessaly-$version"
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct 2>/dev/null) \
-        || SOURCE_DATE_EPOCH=$(cd "$top" && dpkg-parsechangelog -S Timestamp)
-fi
+SOURCE_DATE_EPOCH=$(bash "$top/cmake/source-date-epoch.sh" "$top")
 export SOURCE_DATE_EPOCH
 
 # The tracked files as they are now, uncommitted changes included; outside git, all but builds.
