@@ -12,9 +12,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target tessaly tessaly_console win32_floor win32_launch
 
 work=$(mktemp -d)
-trap 'bash cmake/xvfb.sh stop "$work/wine"; rm -rf "$work"' EXIT
-bash cmake/xvfb.sh start "$work/wine"
-wine=(bash cmake/wine-run.sh "$work/wine")
+trap 'bash cmake/headless.sh stop "$work/wine"; rm -rf "$work"' EXIT
+bash cmake/headless.sh start "$work/wine"
+wine=(bash cmake/headless.sh wine "$work/wine")
 # The prefix is made, and Wine's desktop started, before anything is timed.
 "${wine[@]}" build/windows/bin/tessaly.com --version >/dev/null
 

@@ -20,28 +20,14 @@ if [ -n "${OLDER:-}" ]; then
     older=("older=$older_program")
 fi
 
-started=()
 work=$(mktemp -d)
-trap 'kill "${started[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "$!")
-read -r -u 3 xvfb
-read -r -u 3 display
-started+=("$xvfb")
-export DISPLAY=":$display"
-
-# A bus of our own, so no program run auto-launches one and pays for it.
-bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
-started+=("$(echo "$bus" | sed -n 2p)")
-
-# A session has a runtime directory; without one Qt warns and falls back on every start.
-export XDG_RUNTIME_DIR=$(mktemp -d)
-chmod 700 "$XDG_RUNTIME_DIR"
-
-echo "== start-up ($(nproc) cores, $(uname -m), Xvfb $DISPLAY)"
-build/default/bench/startup_harness --runs "${RUNS:-30}" --warmup 3 --disclaimer \
-    tessaly=$tessaly floor=build/default/bench/startup_floor "${older[@]}"
+echo "== start-up ($(nproc) cores, $(uname -m), a private X server)"
+# On a display and a session bus of their own, so that no program run auto-launches a bus and
+# pays for it.
+bash cmake/headless.sh --bus -- build/default/bench/startup_harness --runs "${RUNS:-30}" \
+    --warmup 3 --disclaimer tessaly=$tessaly floor=build/default/bench/startup_floor "${older[@]}"
 
 # The command line's floor, built with the package's flags: Debian's hardening and those that
 # debian/rules adds.

@@ -52,3 +52,70 @@ function(tessaly_report_skipped_checks)
             "Install them, or configure with -DTESSALY_ALL_CHECKS=ON to require them.")
     endif()
 endfunction()
+
+# tessaly_python_module(<module>): sets <module>_FOUND to whether Debian's Python has it, for the
+# checks that drive a browser or listen on the accessibility bus from /usr/bin/python3.
+function(tessaly_python_module module)
+    execute_process(COMMAND /usr/bin/python3 -c "import ${module}"
+        RESULT_VARIABLE missing OUTPUT_QUIET ERROR_QUIET)
+    if(missing)
+        set(${module}_FOUND FALSE PARENT_SCOPE)
+    else()
+        set(${module}_FOUND TRUE PARENT_SCOPE)
+    endif()
+endfunction()
+
+# The checks of the code itself rather than of what it does, once the tests exist: a mutation of
+# every rule of the table that the core tests must catch, the core and runtime tests under
+# Valgrind's memcheck, and clang-tidy and cppcheck over all of our own sources.
+function(tessaly_analysis_checks)
+    set(tests ${PROJECT_SOURCE_DIR}/tests)
+    if(NOT TESSALY_BUILD_FUZZERS AND NOT CMAKE_CROSSCOMPILING)
+        tessaly_check(NAME Mutants TEST PROGRAMS bash awk xargs)
+        if(TESSALY_CHECK_Mutants)
+            add_test(NAME Mutants
+                COMMAND ${CMAKE_COMMAND} -E env CXX=${CMAKE_CXX_COMPILER}
+                    ${TESSALY_PROGRAM_bash} ${tests}/core/mutants.sh ${PROJECT_SOURCE_DIR})
+            set_tests_properties(Mutants PROPERTIES LABELS mutation TIMEOUT 600)
+        endif()
+
+        # Memory errors and leaks, seen by Valgrind rather than by instrumentation.
+        tessaly_check(NAME CoreTestsUnderMemcheck TEST PROGRAMS valgrind)
+        if(TESSALY_CHECK_CoreTestsUnderMemcheck)
+            foreach(suite Core Runtime)
+                string(TOLOWER ${suite} target)
+                add_test(NAME ${suite}TestsUnderMemcheck
+                    COMMAND ${TESSALY_PROGRAM_valgrind} -q --error-exitcode=1 --leak-check=full
+                        --errors-for-leak-kinds=definite --show-leak-kinds=definite
+                        $<TARGET_FILE:${target}_tests>)
+                set_tests_properties(${suite}TestsUnderMemcheck PROPERTIES
+                    LABELS memcheck TIMEOUT 600)
+            endforeach()
+        endif()
+    endif()
+
+    if(TESSALY_BUILD_UI)
+        # .clang-tidy says which checks and why not the others.
+        tessaly_check(NAME ClangTidy TEST
+            PROGRAMS "run-clang-tidy|run-clang-tidy-14" "clang-tidy|clang-tidy-14")
+        if(TESSALY_CHECK_ClangTidy)
+            add_test(NAME ClangTidy
+                COMMAND ${TESSALY_PROGRAM_run_clang_tidy} -p ${PROJECT_BINARY_DIR} -quiet -j 2
+                    -clang-tidy-binary ${TESSALY_PROGRAM_clang_tidy}
+                    "${PROJECT_SOURCE_DIR}/(app|core|runtime|ui|cli|tests|bench|tools)/")
+            set_tests_properties(ClangTidy PROPERTIES LABELS analysis TIMEOUT 900)
+        endif()
+
+        tessaly_check(NAME Cppcheck TEST PROGRAMS cppcheck)
+        if(TESSALY_CHECK_Cppcheck)
+            add_test(NAME Cppcheck
+                COMMAND ${TESSALY_PROGRAM_cppcheck} -q --error-exitcode=1 --inline-suppr
+                    --std=c++20 --language=c++ --enable=warning,style,performance,portability
+                    --library=qt --library=googletest -I ${PROJECT_SOURCE_DIR} -I ${tests}
+                    ${PROJECT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/runtime ${PROJECT_SOURCE_DIR}/ui
+                    ${PROJECT_SOURCE_DIR}/cli ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR}/tools
+                    ${tests} ${PROJECT_SOURCE_DIR}/bench)
+            set_tests_properties(Cppcheck PROPERTIES LABELS analysis TIMEOUT 900)
+        endif()
+    endif()
+endfunction()

@@ -9,10 +9,9 @@ source scripts/packages.sh
 
 out=$(realpath -m "${1:-build/windows-packages}")
 need_packages cmake ninja-build g++-mingw-w64-x86-64-posix icoutils wixl msitools zip git
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
-cmake -S . -B build/windows-release -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_BUILD_UI=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build build/windows-release --target windows_packages
+SOURCE_DATE_EPOCH=$(bash cmake/source-date-epoch.sh .)
+export SOURCE_DATE_EPOCH
+cmake --workflow --preset windows-release
 mkdir -p "$out"
 cp build/windows-release/tessaly-*-x64.msi build/windows-release/tessaly-*-win64.zip "$out/"
 ls -l "$out"/tessaly-*

@@ -12,11 +12,11 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target win32_screenshot
 
 work=$(mktemp -d)
-trap 'bash cmake/xvfb.sh stop "$work/wine"; rm -rf "$work"' EXIT
-bash cmake/xvfb.sh start "$work/wine"
+trap 'bash cmake/headless.sh stop "$work/wine"; rm -rf "$work"' EXIT
+bash cmake/headless.sh start "$work/wine"
 DISPLAY=:$(cat "$work/wine.display")
 export DISPLAY WINEPREFIX=$work/wine
-wine=(bash cmake/wine-run.sh "$work/wine")
+wine=(bash cmake/headless.sh wine "$work/wine")
 
 for shot in 100 200 200:check1; do
     scale=${shot%%:*} argument=${shot#"$scale"}

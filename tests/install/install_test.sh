@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root, checks that a desktop finds everything it needs there,
-# and starts the installed program on a private X server until its main window is up.
+# and starts the installed program on the X server in DISPLAY (cmake/headless.sh gives it one of
+# its own) until its main window is up.
 # Usage: install_test.sh BUILD_DIR APP_ID "ICON_SIZES"
 set -euo pipefail
 build=$1
 app_id=$2
 IFS='; ' read -r -a icon_sizes <<<"$3"
 root=$(mktemp -d)
-xvfb=""
 program=""
 cleanup() {
     [ -n "$program" ] && kill "$program" 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     rm -rf "$root"
 }
 trap cleanup EXIT
@@ -52,12 +51,6 @@ completed=$(PATH="$root/usr/bin:$PATH" XDG_DATA_DIRS="$share" HOME="$root" XDG_C
     'complete -C"tessaly --accept-disclaimer Pounds\\ to\\ Ki"')
 [ "$completed" = "Pounds to Kilograms" ] || fail "fish completes: $completed"
 echo "installed completion found by bash-completion and fish"
-
-# A private X server on a display number it picks itself.
-exec 3< <(Xvfb -displayfd 1 -screen 0 640x480x24 -nolisten tcp 2>/dev/null & echo "pid $!")
-read -r -u 3 _ xvfb
-read -r -u 3 display
-export DISPLAY=":$display"
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 "$root/usr/bin/tessaly" >/dev/null 2>&1 &

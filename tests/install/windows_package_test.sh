@@ -3,16 +3,16 @@
 # replaced by a newer version and removed, leaving nothing behind; the zip unpacked into a folder
 # with spaces and non-ASCII letters in its path; the programs' resources, their hardening, and
 # the same bytes from a second build of the same sources in other folders.
-# Usage: windows_package_test.sh SOURCE BUILD WINE_RUN PREFIX ICON-SIZES EPOCH
-# EPOCH is the SOURCE_DATE_EPOCH that BUILD was made with.
+# Usage: windows_package_test.sh SOURCE BUILD PREFIX ICON-SIZES EPOCH
+# PREFIX is the tests' Wine prefix, EPOCH the SOURCE_DATE_EPOCH that BUILD was made with.
 set -euo pipefail
-source_dir=$1 build=$2 wine_run=$3 prefix=$4 icon_sizes=$5 epoch=$6
+source_dir=$1 build=$2 prefix=$3 icon_sizes=$4 epoch=$5
 msi=$(ls "$build"/tessaly-*-x64.msi)
 zip=$(ls "$build"/tessaly-*-win64.zip)
 version=$(basename "$msi" | sed 's/^tessaly-\(.*\)-x64.msi$/\1/')
 work=$(mktemp -d)
 
-wine() { bash "$wine_run" "$prefix" "$@"; }
+wine() { bash "$source_dir/cmake/headless.sh" wine "$prefix" "$@"; }
 fail() { echo "FAILED: $*" >&2; exit 1; }
 # expect WANTED COMMAND...: the command's output, carriage returns dropped, must be WANTED.
 expect() {
@@ -21,7 +21,7 @@ expect() {
     got=$("$@" 2>&1 | tr -d '\r') || fail "$* exited $?: $got"
     [ "$got" = "$wanted" ] || fail "$*: printed '$got', wanted '$wanted'"
 }
-# Through wine-run.sh like every Wine program here, so that none starts Wine without the display.
+# Through headless.sh like every Wine program here, so that none starts Wine without the display.
 windows_path() { wine winepath -w "$1" 2>/dev/null | tr -d "\r"; }
 c_drive=$(realpath -m "$prefix")/drive_c
 installed="$c_drive/Program Files/Tessaly"
@@ -173,17 +173,16 @@ echo "== the same bytes from other folders"
 mkdir "$work/source"
 git -C "$source_dir" ls-files -z --cached --others --exclude-standard | tar -C "$source_dir" --null -T - -cf - | tar -C "$work/source" -xf -
 export SOURCE_DATE_EPOCH=$epoch
-cmake -S "$work/source" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$work/source/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_BUILD_UI=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$work/build" --target tessaly tessaly_console windows_packages >/dev/null
+# As the release is built (scripts/package-windows.sh).
+(cd "$work/source" && cmake --workflow --preset windows-release >/dev/null)
+release=$work/source/build/windows-release
 for artefact in bin/tessaly.exe bin/tessaly.com "$(basename "$zip")"; do
-    cmp -s "$build/$artefact" "$work/build/$artefact" ||
-        fail "$artefact differs between two builds: $(sha256sum "$build/$artefact" "$work/build/$artefact")"
-    sha256sum "$work/build/$artefact" | sed "s|$work/build/||"
+    cmp -s "$build/$artefact" "$release/$artefact" ||
+        fail "$artefact differs between two builds: $(sha256sum "$build/$artefact" "$release/$artefact")"
+    sha256sum "$release/$artefact" | sed "s|$release/||"
 done
 # wixl writes a random package code and the time of the build into the MSI's summary; say where.
-differing() { cmp -l "$msi" "$work/build/$(basename "$msi")" || true; }
+differing() { cmp -l "$msi" "$release/$(basename "$msi")" || true; }
 ranges=$(differing | awk '
     $1 != last + 1 { if (start) printf "%d-%d ", start - 1, last - 1; start = $1 }
     { last = $1 }

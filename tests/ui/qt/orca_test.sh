@@ -3,7 +3,7 @@
 # home and no speech synthesiser, it logs what it would say; the main window, driven by
 # announce_driver, must be heard saying each new result, and nothing for a Convert that the
 # disclaimer stops.
-# Usage (inside dbus-run-session and an X server): orca_test.sh DRIVER
+# Usage (on a display and a session bus of its own, from cmake/headless.sh --bus): orca_test.sh DRIVER
 set -euo pipefail
 driver=$1
 scratch=$(mktemp -d)
