@@ -32,4 +32,4 @@ test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev libx
     clang libclang-rt-14-dev valgrind clang-tidy cppcheck lintian devscripts diffoscope-minimal
     weston qt6-wayland bash-completion zsh fish python3-pyatspi at-spi2-core dbus-daemon orca
     g++-mingw-w64-x86-64-posix googletest wine wine64 icoutils wixl msitools zip unzip util-linux
-    emscripten chromium chromium-driver python3-selenium)
+    emscripten chromium chromium-driver python3-selenium webkit2gtk-driver firefox-esr nodejs)

@@ -1,33 +1,48 @@
 #!/usr/bin/env bash
-# Redraws docs/web-page.png (a desktop browser at 100 %), docs/web-page-narrow.png (a phone's
-# 360 px wide screen) and docs/web-page-dark.png (a system in its dark scheme) from the real page
-# in headless Chromium, with 2.5 pounds converted to kilograms, served from 127.0.0.1.
+# Redraws the page's pictures from the real page, with 2.5 pounds converted to kilograms, served
+# from 127.0.0.1: in headless Chromium docs/web-page.png (a desktop browser at 100 %),
+# docs/web-page-narrow.png (a phone's 360 px wide screen) and docs/web-page-dark.png (a system in
+# its dark scheme); docs/web-page-webkit.png in WebKitGTK and docs/web-page-firefox.png in
+# Firefox ESR, at 100 %.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
 bash scripts/build-web.sh
-/usr/bin/python3 - build/web/site <<'PYTHON'
+need_packages webkit2gtk-driver firefox-esr xvfb imagemagick
+npm ci --prefix tests/web --no-audit --no-fund >/dev/null
+bash cmake/headless.sh -- /usr/bin/python3 - build/web/site <<'PYTHON'
 import sys
-import tempfile
 
 sys.path.insert(0, 'tests/web')
 import page_test  # noqa: E402  (reads the site's folder from its arguments)
+from engines import ENGINES  # noqa: E402
 
-
-class Pictures(page_test.PageTest):
-    def test_pictures(self):
-        for name, size, scheme in [('web-page', (800, 600), 'light'),
-                                   ('web-page-narrow', (360, 640), 'light'),
-                                   ('web-page-dark', (800, 600), 'dark')]:
-            self.browser.set_window_size(*size)
-            self.browser.execute_cdp_cmd('Emulation.setEmulatedMedia', {
-                'features': [{'name': 'prefers-color-scheme', 'value': scheme}]})
-            self.load(self.address)
-            self.control('radio', 'Mass').click()
-            self.assertEqual(self.convert('Pounds to Kilograms', '2.5'), '1.133980925')
-            self.browser.find_element(page_test.By.TAG_NAME, 'main').screenshot(
-                f'docs/{name}.png')
-            print(f'docs/{name}.png')
-
-
-page_test.unittest.main(argv=['web-screenshots', 'Pictures.test_pictures'])
+pictures = {
+    'chromium': [('web-page', 800, 600, 1, None), ('web-page-narrow', 360, 640, 1, None),
+                 ('web-page-dark', 800, 600, 1, 'dark')],
+    'webkit': [('web-page-webkit', 800, 600, 1, None)],
+    'firefox': [('web-page-firefox', 800, 600, 1, None)],
+}
+with page_test.served() as (_, address):
+    for name, shots in pictures.items():
+        engine = ENGINES[name]()
+        try:
+            for picture, width, height, scale, scheme in shots:
+                if (width, height) != (800, 600):
+                    engine.emulate_device(width, height, scale, True)
+                if scheme:
+                    engine.emulate_media('prefers-color-scheme', scheme)
+                engine.load(address)
+                engine.control('radio', 'Mass').click()
+                assert page_test.convert(engine, 'Pounds to Kilograms', '2.5') == '1.133980925'
+                # The pointer off the buttons, which it would otherwise show hovered.
+                engine.element('#label4').hover()
+                engine.screenshot('main', f'docs/{picture}.png')
+                print(f'docs/{picture}.png ({engine.version()})')
+                if (width, height) != (800, 600):
+                    engine.emulate_device(None, None, None, None)
+                if scheme:
+                    engine.emulate_media(None, None)
+        finally:
+            engine.quit()
 PYTHON
