@@ -3,6 +3,7 @@
 #include "ui/layout/control.h"
 #include "ui/qt/qt_geometry.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace tessaly {
@@ -10,9 +11,12 @@ namespace tessaly {
 QFont fontOf(layout::Font which)
 {
     const layout::Face &face = layout::faceOf(which);
+    // Only the families the system has: fontconfig looks through every font for one it lacks,
+    // at every start of the window.
+    const QStringList known = QFontDatabase::families();
     QStringList families;
     for (std::string_view family : face.families) {
-        if (!family.empty())
+        if (!family.empty() && known.contains(toQString(family)))
             families << toQString(family);
     }
     QFont font;
