@@ -112,6 +112,7 @@ function(tessaly_analysis_checks)
                 COMMAND ${TESSALY_PROGRAM_cppcheck} -q --error-exitcode=1 --inline-suppr
                     --std=c++20 --language=c++ --enable=warning,style,performance,portability
                     --library=qt --library=googletest -I ${PROJECT_SOURCE_DIR} -I ${tests}
+                    -i ${tests}/web/node_modules
                     ${PROJECT_SOURCE_DIR}/core ${PROJECT_SOURCE_DIR}/runtime ${PROJECT_SOURCE_DIR}/ui
                     ${PROJECT_SOURCE_DIR}/cli ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR}/tools
                     ${tests} ${PROJECT_SOURCE_DIR}/bench)
