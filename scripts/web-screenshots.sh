@@ -3,7 +3,8 @@
 # from 127.0.0.1: in headless Chromium docs/web-page.png (a desktop browser at 100 %),
 # docs/web-page-narrow.png (a phone's 360 px wide screen) and docs/web-page-dark.png (a system in
 # its dark scheme); docs/web-page-webkit.png in WebKitGTK and docs/web-page-firefox.png in
-# Firefox ESR, at 100 %.
+# Firefox ESR, at 100 %; and docs/web-page-question.png, Chromium's page opened on the question
+# "-40 °F in °C" (?q=), filled in and nothing converted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -12,6 +13,7 @@ need_packages webkit2gtk-driver firefox-esr xvfb imagemagick
 npm ci --prefix tests/web --no-audit --no-fund >/dev/null
 bash cmake/headless.sh -- /usr/bin/python3 - build/web/site <<'PYTHON'
 import sys
+import urllib.parse
 
 sys.path.insert(0, 'tests/web')
 import page_test  # noqa: E402  (reads the site's folder from its arguments)
@@ -43,6 +45,10 @@ with page_test.served() as (_, address):
                     engine.emulate_device(None, None, None, None)
                 if scheme:
                     engine.emulate_media(None, None)
+            if name == 'chromium':
+                engine.load(address + '?q=' + urllib.parse.quote('-40 °F in °C'))
+                engine.screenshot('main', 'docs/web-page-question.png')
+                print('docs/web-page-question.png')
         finally:
             engine.quit()
 PYTHON
